@@ -1,0 +1,22 @@
+#pragma once
+// The application object: its event boundary is the general error report.
+#include <QApplication>
+
+namespace qnt {
+
+class Anwendung : public QApplication {
+    Q_OBJECT
+public:
+    Anwendung(int& argc, char** argv);
+    bool notify(QObject* empfaenger, QEvent* ereignis) override;
+};
+
+// Shows an error that no handler caught and lets the program go on.
+void allgemeinerFehlerbericht(const QString& text);
+
+// Runs f; an uncaught LaufzeitFehler or std::exception ends it and is reported.
+template <typename F> void mitFehlerbericht(F&& f);
+
+} // namespace qnt
+
+#include "app/Anwendung_impl.h"

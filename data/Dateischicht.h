@@ -1,0 +1,64 @@
+#pragma once
+// The one place where the core touches the file system. Every operation reports failure to its
+// caller; a test can make any single operation fail through the hook below.
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace qnt {
+
+// Files are reached by bare name in the current directory only.
+bool istBloserDateiname(std::string_view name);
+
+enum class DateiOp { Oeffnen, Erzeugen, Lesen, Schreiben, Sync, Schliessen, Loeschen, Umbenennen };
+
+// Called before every operation; returning true makes the operation fail as if the disk had refused.
+using FehlerHaken = std::function<bool(DateiOp, std::string_view name)>;
+void setzeFehlerHaken(FehlerHaken haken);
+
+// True when the hook wants this operation to fail.
+bool fehlerInjiziert(DateiOp op, std::string_view name);
+
+// A file of raw bytes, owned; closes on destruction.
+class Datei {
+public:
+    enum class Modus { Lesen, LesenSchreiben, Erzeugen };
+    Datei() = default;
+    ~Datei();
+    Datei(const Datei&) = delete;
+    Datei& operator=(const Datei&) = delete;
+    Datei(Datei&& o) noexcept;
+    Datei& operator=(Datei&& o) noexcept;
+
+    // Refuses names with a path. Erzeugen replaces an existing file with an empty one.
+    bool oeffnen(std::string_view name, Modus modus);
+    bool offen() const { return f_ != nullptr; }
+    const std::string& name() const { return name_; }
+
+    bool groesse(std::int64_t& bytes);
+    bool positioniere(std::int64_t byte);
+    // Reads exactly n bytes or fails.
+    bool lies(void* ziel, std::size_t n);
+    bool schreibe(const void* quelle, std::size_t n);
+    // Flushes to the disk (fsync).
+    bool sync();
+    bool schliessen();
+
+private:
+    std::FILE* f_ = nullptr;
+    std::string name_;
+};
+
+bool dateiLoeschen(std::string_view name);
+bool dateiUmbenennen(std::string_view alt, std::string_view neu);
+bool dateiExistiert(std::string_view name);
+
+// Whole file as bytes in one read.
+bool liesGanzeDatei(std::string_view name, std::string& inhalt);
+
+// Replaces the file by a new one through a temporary file and a rename: a failure leaves the old file whole.
+bool schreibeGanzeDateiSicher(std::string_view name, std::string_view inhalt);
+
+} // namespace qnt

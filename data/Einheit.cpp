@@ -1,0 +1,59 @@
+#include "data/Einheit.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace qnt {
+
+static_assert(std::endian::native == std::endian::little, "records are little-endian");
+
+double TEinheitSatz::Faktor() const {
+    double f = 0;
+    std::memcpy(&f, bytes.data() + 68, sizeof f);
+    return f;
+}
+
+void TEinheitSatz::setzeFaktor(double f) { std::memcpy(bytes.data() + 68, &f, sizeof f); }
+
+std::string TEinheitSatz::text(std::size_t offset, int kapazitaet) const {
+    const int laenge = std::min<int>(bytes[offset], kapazitaet);
+    return std::string(reinterpret_cast<const char*>(bytes.data() + offset + 1), static_cast<std::size_t>(laenge));
+}
+
+void TEinheitSatz::setzeText(std::size_t offset, int kapazitaet, std::string_view s) {
+    const std::size_t laenge = std::min<std::size_t>(s.size(), static_cast<std::size_t>(kapazitaet));
+    bytes[offset] = static_cast<std::uint8_t>(laenge);
+    std::memcpy(bytes.data() + offset + 1, s.data(), laenge);
+}
+
+TEinheitSatz neuerEigenerSatz() {
+    TEinheitSatz s;
+    s.setzeAngezeigt(1);
+    s.setzeEigene('j');
+    return s;
+}
+
+bool Datendatei::anzahl(std::int32_t& n) {
+    std::int64_t bytes = 0;
+    if (!datei_.groesse(bytes)) return false;
+    n = static_cast<std::int32_t>(bytes / static_cast<std::int64_t>(kSatzGroesse));
+    return true;
+}
+
+} // namespace qnt
+
+namespace qnt {
+int vergleicheNamen(std::string_view a, std::string_view b) {
+    const auto falte = [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u >= 'a' && u <= 'z' ? u - 32 : u;
+    };
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const int d = falte(a[i]) - falte(b[i]);
+        if (d != 0) return d;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+} // namespace qnt

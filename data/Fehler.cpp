@@ -1,0 +1,18 @@
+#include "data/Fehler.h"
+
+namespace qnt {
+
+LaufzeitFehler dateiNichtOeffnenFehler(const std::string& dateiname) {
+    return LaufzeitFehler("Datei " + dateiname + " kann nicht ge\xF6" "ffnet werden");
+}
+LaufzeitFehler dateiNichtGefundenFehler() { return LaufzeitFehler("Datei nicht gefunden"); }
+LaufzeitFehler eaFehler(int nummer) { return LaufzeitFehler("E/A-Fehler " + std::to_string(nummer)); }
+LaufzeitFehler gleitkommaUeberlaufFehler() { return LaufzeitFehler("Gleitkomma\xFC" "berlauf"); }
+LaufzeitFehler listenIndexFehler(int index) {
+    return LaufzeitFehler("Der Index der Liste \xFC" "berschreitet das Maximum (" + std::to_string(index) + ")");
+}
+LaufzeitFehler keinIntegerwertFehler(const std::string& text) {
+    return LaufzeitFehler("'" + text + "' ist kein g\xFCltiger Integerwert");
+}
+
+} // namespace qnt

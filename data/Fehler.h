@@ -1,0 +1,22 @@
+#pragma once
+// Errors that no handler catches travel as this one type to the program's general error report.
+#include <stdexcept>
+#include <string>
+
+namespace qnt {
+
+class LaufzeitFehler : public std::runtime_error {
+public:
+    // The text is code page 1252, as shown to the user.
+    explicit LaufzeitFehler(const std::string& text) : std::runtime_error(text) {}
+};
+
+// The runtime's German texts.
+LaufzeitFehler dateiNichtOeffnenFehler(const std::string& dateiname); // "Datei %s kann nicht geöffnet werden"
+LaufzeitFehler dateiNichtGefundenFehler();                             // "Datei nicht gefunden"
+LaufzeitFehler eaFehler(int nummer);                                   // "E/A-Fehler %d"
+LaufzeitFehler gleitkommaUeberlaufFehler();                            // "Gleitkommaüberlauf"
+LaufzeitFehler listenIndexFehler(int index);      // "Der Index der Liste überschreitet das Maximum (%d)"
+LaufzeitFehler keinIntegerwertFehler(const std::string& text); // "'%s' ist kein gültiger Integerwert"
+
+} // namespace qnt

@@ -1,0 +1,23 @@
+#include <QtTest>
+
+#include "Testhilfe.h"
+#include "app/Qnt01.h"
+
+using namespace qnt;
+
+class tst_Start : public QObject {
+    Q_OBJECT
+private slots:
+    void fensterTraegtTitelUndFesteGroesse() {
+        test::Datenordner ordner;
+        test::SkriptMeldungen m;
+        TMyWindow w;
+        w.zeigeStart();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quantora Pro"));
+        QCOMPARE(w.size(), QSize(561, 374));
+        w.close();
+    }
+};
+
+QTEST_MAIN(tst_Start)
+#include "tst_Start.moc"
