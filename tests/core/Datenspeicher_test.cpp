@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "data/Cp1252.h"
+#include "data/Dateischicht.h"
+#include "data/Einheit.h"
+#include "data/Gebiete.h"
+#include "data/Textdatei.h"
+#include "list/Laender.h"
+
+namespace fs = std::filesystem;
+using namespace qnt;
+
+namespace {
+
+// A fresh temporary folder as the current directory.
+class Ordner : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vorher_ = fs::current_path();
+        pfad_ = fs::temp_directory_path() / ("qnt_test_" + std::to_string(::getpid()) + "_" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(pfad_);
+        fs::create_directories(pfad_ / "innen");
+        fs::current_path(pfad_ / "innen");
+    }
+    void TearDown() override {
+        fs::current_path(vorher_);
+        fs::remove_all(pfad_);
+        setzeFehlerHaken(nullptr);
+    }
+    static void schreibe(const std::string& name, const std::string& inhalt) {
+        std::ofstream(name, std::ios::binary) << inhalt;
+    }
+    static std::string lies(const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    fs::path pfad_, vorher_;
+};
+
+TEinheitSatz beispielSatz() {
+    TEinheitSatz s;
+    for (std::size_t i = 0; i < s.bytes.size(); ++i) s.bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    s.setzeAngezeigt(1);
+    s.setzeName("Fu\xDF (preu\xDF" "isch)");
+    s.setzeFaktor(0.31385);
+    return s;
+}
+
+} // namespace
+
+TEST(Codepage1252, JedesByteUeberstehtDenWegUeberUtf8) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string ein(1, static_cast<char>(b));
+        EXPECT_EQ(utf8ZuCp1252(cp1252ZuUtf8(ein)), ein) << "Byte " << b;
+    }
+}
+
+TEST(Codepage1252, BekannteZeichen) {
+    const struct {
+        const char* utf8;
+        const char* cp;
+    } faelle[] = {
+        {"\xC3\xA4", "\xE4"},      {"\xE2\x82\xAC", "\x80"}, {"\xC5\x93", "\x9C"},
+        {"\xC2\xB5", "\xB5"},      {"\xE2\x80\x9E", "\x84"}, {"\xE2\x88\x92", "?"}, // minus sign: not in 1252
+        {"\xF0\x9F\x98\x80", "?"}, {"a\xFF" "b", "a?b"},                              // malformed byte
+    };
+    for (const auto& f : faelle) EXPECT_EQ(utf8ZuCp1252(f.utf8), f.cp) << f.utf8;
+    EXPECT_FALSE(utf8InCp1252("\xE2\x88\x92"));
+    EXPECT_TRUE(utf8InCp1252("Gr\xC3\xB6\xC3\x9F" "e"));
+}
+
+TEST(Codepage1252, GrossschreibungNachPlattformregeln) {
+    EXPECT_EQ(grossCp1252("l\xE4ngeneinheiten alt"), "L\xC4NGENEINHEITEN ALT");
+    EXPECT_EQ(grossCp1252("stra\xDF" "e"), "STRA\xDF" "E"); // ß stays
+    EXPECT_EQ(grossCp1252("\xE9\xF6\xFC\xFF\x9A\x9C\xB5\xF7"), "\xC9\xD6\xDC\x9F\x8A\x8C\xB5\xF7");
+}
+
+TEST(Satz, FelderLiegenAnIhrenOffsets) {
+    TEinheitSatz s;
+    s.setzeKurzzeichen("km");
+    s.setzeName("Kilometer");
+    s.setzeFaktor(1000.0);
+    s.setzeLandNr(1);
+    s.setzeZeitraum("seit 1799");
+    EXPECT_EQ(s.bytes[9], 2);
+    EXPECT_EQ(std::memcmp(s.bytes.data() + 10, "km", 2), 0);
+    EXPECT_EQ(s.bytes[30], 9);
+    EXPECT_EQ(std::memcmp(s.bytes.data() + 31, "Kilometer", 9), 0);
+    EXPECT_EQ(s.bytes[8], 1);
+    EXPECT_EQ(s.bytes[253], 9);
+    double f = 0;
+    std::memcpy(&f, s.bytes.data() + 68, 8);
+    EXPECT_EQ(f, 1000.0);
+}
+
+TEST(Satz, BasiseinheitEinesNeuenGebiets) {
+    TEinheitSatz s = neuerEigenerSatz();
+    s.setzeFaktor(1.0);
+    EXPECT_EQ(s.bytes[0], 0x01);
+    EXPECT_EQ(s.bytes[1], 0x6A);
+    EXPECT_EQ(s.bytes[2], 0x00);
+    const std::uint8_t eins[8] = {0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
+    EXPECT_EQ(std::memcmp(s.bytes.data() + 68, eins, 8), 0);
+    for (std::size_t off : {9u, 30u, 76u, 110u, 143u, 171u, 212u, 234u, 253u}) EXPECT_EQ(s.bytes[off], 0) << off;
+}
+
+TEST(Satz, NamenBisZurKapazitaet) {
+    TEinheitSatz s;
+    const std::string n34(34, 'x');
+    s.setzeName(n34);
+    EXPECT_EQ(s.Name(), n34);
+    s.setzeName(n34 + "y");
+    EXPECT_EQ(s.Name(), n34);
+    // A length byte beyond the capacity reads as the capacity.
+    s.bytes[30] = 200;
+    EXPECT_EQ(s.Name().size(), 34u);
+}
+
+TEST(Namensordnung, NurAbisZWerdenGefaltet) {
+    EXPECT_EQ(vergleicheNamen("meile", "Meile"), 0);
+    EXPECT_LT(vergleicheNamen("Meile", "Meter"), 0);
+    EXPECT_LT(vergleicheNamen("Zoll", "\xC4gyptische Elle"), 0); // umlauts sort after Z by code
+    EXPECT_GT(vergleicheNamen("\xE4", "\xC4"), 0);               // and are not folded
+    EXPECT_LT(vergleicheNamen("Fu", "Fu\xDF"), 0);                // a prefix is smaller
+    EXPECT_LT(vergleicheNamen("", "a"), 0);
+}
+
+TEST_F(Ordner, SatzGeschriebenUndGelesenIstByteGleich) {
+    const TEinheitSatz a = beispielSatz();
+    TEinheitSatz b = a;
+    b.setzeName("Elle");
+    Datendatei d;
+    ASSERT_TRUE(d.erzeugen("X.DAT"));
+    ASSERT_TRUE(d.schreibe(a));
+    ASSERT_TRUE(d.schreibe(b));
+    ASSERT_TRUE(d.schliessen());
+    ASSERT_TRUE(d.oeffnen("X.DAT"));
+    std::int32_t n = 0;
+    ASSERT_TRUE(d.anzahl(n));
+    EXPECT_EQ(n, 2);
+    TEinheitSatz r;
+    ASSERT_TRUE(d.positioniere(1));
+    ASSERT_TRUE(d.lies(r));
+    EXPECT_EQ(r, b);
+    ASSERT_TRUE(d.positioniere(0));
+    ASSERT_TRUE(d.lies(r));
+    EXPECT_EQ(r, a); // reserved bytes included
+    d.schliessen();
+    EXPECT_EQ(lies("X.DAT").size(), 544u);
+}
+
+TEST_F(Ordner, LeereDateiUndAngebrochenerSatz) {
+    schreibe("LEER.DAT", "");
+    schreibe("HALB.DAT", std::string(272 + 100, 'a'));
+    for (const auto& [name, erwartet] : {std::pair{"LEER.DAT", 0}, std::pair{"HALB.DAT", 1}}) {
+        Datendatei d;
+        ASSERT_TRUE(d.oeffnenNurLesen(name));
+        std::int32_t n = -1;
+        ASSERT_TRUE(d.anzahl(n));
+        EXPECT_EQ(n, erwartet) << name;
+    }
+}
+
+TEST_F(Ordner, DateinamenMitPfadWerdenAbgewiesen) {
+    schreibe("../DRAUSSEN.DAT", std::string(272, 'a'));
+    const char* namen[] = {"../DRAUSSEN.DAT", "..\\DRAUSSEN.DAT", "/etc/passwd", ".", "..", "", "a/b"};
+    for (const char* name : namen) {
+        Datendatei d;
+        EXPECT_FALSE(d.oeffnen(name)) << name;
+        EXPECT_FALSE(d.erzeugen(name)) << name;
+        EXPECT_FALSE(dateiLoeschen(name)) << name;
+        EXPECT_FALSE(dateiUmbenennen("X", name)) << name;
+        std::string inhalt;
+        EXPECT_FALSE(liesGanzeDatei(name, inhalt)) << name;
+    }
+    EXPECT_EQ(lies("../DRAUSSEN.DAT"), std::string(272, 'a')); // untouched
+    EXPECT_FALSE(fs::exists("../b"));
+}
+
+TEST_F(Ordner, FehlendeDateiMeldetFehlerStattAbsturz) {
+    Datendatei d;
+    EXPECT_FALSE(d.oeffnen("FEHLT.DAT"));
+    std::int32_t n = 0;
+    EXPECT_FALSE(d.anzahl(n));
+    TEinheitSatz s;
+    EXPECT_FALSE(d.lies(s));
+    EXPECT_FALSE(d.schreibe(s));
+    EXPECT_FALSE(fs::exists("FEHLT.DAT"));
+}
+
+TEST_F(Ordner, SicheresSchreibenLaesstBeiFehlerDieAlteDatei) {
+    schreibe("A.nfo", "alt");
+    setzeFehlerHaken([](DateiOp op, std::string_view) { return op == DateiOp::Umbenennen; });
+    EXPECT_FALSE(schreibeGanzeDateiSicher("A.nfo", "neu"));
+    EXPECT_EQ(lies("A.nfo"), "alt");
+    setzeFehlerHaken(nullptr);
+    EXPECT_TRUE(schreibeGanzeDateiSicher("A.nfo", "neu"));
+    EXPECT_EQ(lies("A.nfo"), "neu");
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1); // no leftovers
+}
+
+TEST(ZeilenFeldTest, Felder) {
+    const struct {
+        const char* text;
+        char trenner;
+        int n;
+        const char* erwartet;
+    } faelle[] = {
+        {"a\tb\tc", '\t', 1, "a"}, {"a\tb\tc", '\t', 3, "c"}, {"a\tb\tc", '\t', 4, ""},
+        {"ohne", '\t', 1, "ohne"}, {"ohne", '\t', 2, ""},     {"a\tb\tc\td", '\t', 3, "c"},
+        {"a\t", '\t', 2, ""},      {"", '\t', 1, ""},         {"x*y*", '*', 2, "y"},
+        {"a\t\tc", '\t', 2, ""},   {"a\t\tc", '\t', 3, "c"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(ZeilenFeld(f.text, f.trenner, f.n), f.erwartet) << f.text << " n=" << f.n;
+}
+
+TEST(Textzeilen, AlleZeilenenden) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(zerlegeZeilen("a\r\nb\r\n"), (V{"a", "b"}));
+    EXPECT_EQ(zerlegeZeilen("a\rb\nc"), (V{"a", "b", "c"}));
+    EXPECT_EQ(zerlegeZeilen("a\r\n\r\nb"), (V{"a", "", "b"}));
+    EXPECT_EQ(zerlegeZeilen(""), V{});
+}
+
+TEST_F(Ordner, GebietsindexLesenUndSchreiben) {
+    schreibe("Gruppen.nfo", "L\xE4nge\tLAENGE.DAT\tMeter\r\nOhneTab\r\n\r\nVier\tV.DAT\tBasis\tmehr");
+    TGebiete g;
+    ASSERT_TRUE(ladeGebiete(g));
+    ASSERT_EQ(g.size(), 4u);
+    EXPECT_EQ(g[0], (TGebietEintrag{"L\xE4nge", "LAENGE.DAT", "Meter"}));
+    EXPECT_EQ(g[1], (TGebietEintrag{"OhneTab", "", ""}));
+    EXPECT_EQ(g[2], (TGebietEintrag{"", "", ""}));
+    EXPECT_EQ(g[3], (TGebietEintrag{"Vier", "V.DAT", "Basis"}));
+    ASSERT_TRUE(speichereGebiete({g[0], g[3]}));
+    EXPECT_EQ(lies("Gruppen.nfo"), "L\xE4nge\tLAENGE.DAT\tMeter\r\nVier\tV.DAT\tBasis\r\n");
+    TGebiete fehlt;
+    EXPECT_FALSE(ladeGebiete(fehlt, "Fehlt.nfo"));
+}
+
+TEST_F(Ordner, BeschreibungenUeberlebenLadenUndSpeichern) {
+    const std::string datei = "Erste Zeile\r\nZweite\r\n*\r\nNur eine\r\n*\r\n\r\n*\r\n";
+    schreibe("Gebiet.nfo", datei);
+    std::string info;
+    ASSERT_TRUE(ladeGebietsinfo(info));
+    EXPECT_EQ(gebietsBeschreibung(info, 1), "Erste Zeile\r\nZweite\r\n");
+    EXPECT_EQ(gebietsBeschreibung(info, 2), "\r\nNur eine\r\n");
+    // Fewer descriptions than categories: the missing ones show nothing visible.
+    EXPECT_EQ(gebietsBeschreibung(info, 4), "\r\n");
+    EXPECT_EQ(gebietsBeschreibung(info, 5), "");
+    ASSERT_TRUE(speichereGebietsinfo(info, 3));
+    EXPECT_EQ(lies("Gebiet.nfo"), datei);
+}
+
+TEST_F(Ordner, LeereBeschreibungWirdEineLeereZeile) {
+    schreibe("Gebiet.nfo", "A\r\n*\r\n*\r\n");
+    std::string info;
+    ASSERT_TRUE(ladeGebietsinfo(info));
+    ASSERT_TRUE(speichereGebietsinfo(info, 2));
+    EXPECT_EQ(lies("Gebiet.nfo"), "A\r\n*\r\n\r\n*\r\n");
+}
+
+TEST(Laendertabelle, BelegteUndLeereZeilen) {
+    int belegt = 0;
+    for (int i = 1; i <= kLaenderAnzahl; ++i) belegt += landNrGueltig(i) ? 1 : 0;
+    EXPECT_EQ(belegt, 66);
+    for (int leer : {0, 6, 20, 41, 49, 59, 92}) EXPECT_FALSE(landNrGueltig(leer)) << leer;
+    EXPECT_EQ(Laendernamen[1], "SI-Einheit");
+    EXPECT_EQ(Laendernamen[24], "Afghanistan");
+    EXPECT_EQ(Laendernamen[39], "Deutschland - Preu\xDF" "en");
+    EXPECT_EQ(Laendernamen[54], "Gro\xDF" "britannien");
+    EXPECT_EQ(Laendernamen[60], "Iran");
+    EXPECT_EQ(Laendernamen[81], "Ru\xDF" "land");
+    EXPECT_EQ(Laendernamen[91], "Vietnam");
+}
