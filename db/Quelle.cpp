@@ -230,7 +230,7 @@ bool parseGebiete(const std::string& quelle, const std::string& dateiname, std::
         g.eintrag = {utf8ZuCp1252(f[0]), utf8ZuCp1252(f[1]), utf8ZuCp1252(f[2])};
         g.zeile = nr;
         if (!istBloserDateiname(g.eintrag.Dateiname) || g.eintrag.Dateiname.size() < 5 ||
-            g.eintrag.Dateiname.substr(g.eintrag.Dateiname.size() - 4) != ".DAT" ||
+            grossCp1252(g.eintrag.Dateiname.substr(g.eintrag.Dateiname.size() - 4)) != ".DAT" ||
             grossCp1252(g.eintrag.Dateiname) == "TEMP.DAT") {
             fehler.push_back({dateiname, nr, "Dateiname '" + f[1] + "' ist kein bloßer Name auf .DAT"});
             continue;
