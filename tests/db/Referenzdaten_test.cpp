@@ -1,0 +1,163 @@
+// Checks the shipped reference files as the build writes them into the data folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "data/Gebiete.h"
+#include "data/Textdatei.h"
+
+namespace {
+
+std::string liesDatei(const std::string& name) {
+    std::ifstream ein(std::string(QUANTORA_DATEN_DIR) + "/" + name, std::ios::binary);
+    if (!ein) return {};
+    std::ostringstream puffer;
+    puffer << ein.rdbuf();
+    return puffer.str();
+}
+
+std::vector<std::string> zeilen(const std::string& name) { return qnt::zerlegeZeilen(liesDatei(name)); }
+
+int anzahlFelder(const std::string& zeile) {
+    return 1 + static_cast<int>(std::count(zeile.begin(), zeile.end(), '\t'));
+}
+
+std::string feld(const std::string& zeile, int n) { return qnt::ZeilenFeld(zeile, '\t', n); }
+
+// A value as the viewers show it: decimal comma, optionally a range, optionally a remark in parentheses.
+const std::regex kZahl(R"(-?[0-9]+(,[0-9]+)?)");
+const std::regex kWert(R"((ca\. )?-?[0-9]+(,[0-9]+)?( - -?[0-9]+(,[0-9]+)?)?( \([^()]+\))?)");
+
+bool istZahl(const std::string& s) { return std::regex_match(s, kZahl); }
+[[maybe_unused]] bool istWert(const std::string& s) { return std::regex_match(s, kWert); }
+
+// ---------------------------------------------------------------------------------------------------------
+// Every text file: code page 1252 with CR LF, no stray control characters, nothing left over from UTF-8.
+
+class Textdatei : public testing::TestWithParam<const char*> {};
+
+TEST_P(Textdatei, IstCodepage1252MitCrLf) {
+    const std::string inhalt = liesDatei(GetParam());
+    ASSERT_FALSE(inhalt.empty()) << GetParam();
+    ASSERT_GE(inhalt.size(), 2u);
+    EXPECT_EQ(inhalt.substr(inhalt.size() - 2), "\r\n");
+    for (std::size_t i = 0; i < inhalt.size(); ++i) {
+        const auto c = static_cast<unsigned char>(inhalt[i]);
+        if (c == '\r') {
+            ASSERT_TRUE(i + 1 < inhalt.size() && inhalt[i + 1] == '\n') << GetParam() << " Byte " << i;
+        } else if (c == '\n') {
+            ASSERT_TRUE(i > 0 && inhalt[i - 1] == '\r') << GetParam() << " Byte " << i;
+        } else {
+            ASSERT_TRUE(c == '\t' || c >= 0x20) << GetParam() << " Byte " << i;
+            ASSERT_NE(c, 0x7F) << GetParam() << " Byte " << i;
+        }
+        // "Ã¤" and its kind: a UTF-8 sequence that slipped through unconverted.
+        if ((c == 0xC2 || c == 0xC3) && i + 1 < inhalt.size()) {
+            const auto d = static_cast<unsigned char>(inhalt[i + 1]);
+            ASSERT_FALSE(d >= 0x80 && d <= 0xBF) << GetParam() << " Byte " << i;
+        }
+    }
+}
+
+TEST_P(Textdatei, HatKeineLeerzeileUndKeinenRandraum) {
+    const auto z = zeilen(GetParam());
+    for (std::size_t i = 0; i < z.size(); ++i) {
+        ASSERT_FALSE(z[i].empty()) << GetParam() << " Zeile " << i + 1;
+        for (int n = 1; n <= anzahlFelder(z[i]); ++n) {
+            const std::string f = feld(z[i], n);
+            if (f.empty()) continue;
+            EXPECT_NE(f.front(), ' ') << GetParam() << " Zeile " << i + 1 << " Feld " << n;
+            EXPECT_NE(f.back(), ' ') << GetParam() << " Zeile " << i + 1 << " Feld " << n;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Referenzdaten, Textdatei, testing::Values("STOFFW9.NFO"));
+
+// ---------------------------------------------------------------------------------------------------------
+// "STOFFW9.NFO": eleven tables at fixed line ranges, no heading lines.
+
+struct Tabelle {
+    const char* name;
+    int erste;
+    int letzte;
+    int spalten;
+};
+
+const Tabelle kTabellen[] = {
+    {"Beaufort", 1, 18, 4},      {"Seegang", 19, 28, 5},      {"Mercalli", 29, 40, 3},
+    {"Richter", 41, 52, 2},      {"GOST", 53, 64, 3},         {"Film", 65, 85, 5},
+    {"Wellen", 86, 113, 3},      {"Lautstaerke", 114, 128, 3}, {"Papier", 129, 137, 6},
+    {"Buch", 138, 147, 3},       {"Sieberg", 148, 153, 2},
+};
+
+TEST(DiverseDaten, HatGenau153Zeilen) { EXPECT_EQ(zeilen("STOFFW9.NFO").size(), 153u); }
+
+TEST(DiverseDaten, JedeZeileFuelltDieSpaltenIhrerTabelle) {
+    const auto z = zeilen("STOFFW9.NFO");
+    ASSERT_EQ(z.size(), 153u);
+    for (const auto& t : kTabellen) {
+        for (int nr = t.erste; nr <= t.letzte; ++nr) {
+            const auto& zeile = z[static_cast<std::size_t>(nr - 1)];
+            const int n = anzahlFelder(zeile);
+            EXPECT_GE(n, 2) << t.name << " Zeile " << nr;
+            EXPECT_LE(n, t.spalten) << t.name << " Zeile " << nr;
+            for (int s = 1; s <= n; ++s) EXPECT_FALSE(feld(zeile, s).empty()) << t.name << " Zeile " << nr;
+        }
+    }
+}
+
+TEST(DiverseDaten, SkalenZaehlenLueckenlos) {
+    const auto z = zeilen("STOFFW9.NFO");
+    ASSERT_EQ(z.size(), 153u);
+    const char* roemisch[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
+    for (int i = 0; i < 18; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(i)], 1), std::to_string(i)) << "Beaufort";
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(18 + i)], 1), std::to_string(i)) << "Seegang";
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(feld(z[static_cast<std::size_t>(28 + i)], 1), roemisch[i]) << "Mercalli";
+        EXPECT_EQ(feld(z[static_cast<std::size_t>(52 + i)], 1), roemisch[i]) << "GOST";
+    }
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(147 + i)], 1), roemisch[i]) << "Sieberg";
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(feld(z[static_cast<std::size_t>(113 + i)], 1), std::to_string(10 * i)) << "Phon";
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(128 + i)], 1), std::to_string(i)) << "DIN";
+}
+
+TEST(DiverseDaten, FilmempfindlichkeitFolgtDerDinReihe) {
+    // Three DIN degrees double the speed; ASA 100 is 21 DIN.
+    const auto z = zeilen("STOFFW9.NFO");
+    ASSERT_EQ(z.size(), 153u);
+    for (int nr = 65; nr <= 85; ++nr) {
+        const auto& zeile = z[static_cast<std::size_t>(nr - 1)];
+        ASSERT_TRUE(istZahl(feld(zeile, 1)) && istZahl(feld(zeile, 2))) << zeile;
+        const double din = std::stod(feld(zeile, 1));
+        const double asa = std::stod(feld(zeile, 2));
+        EXPECT_NEAR(asa / (100.0 * std::pow(2.0, (din - 21.0) / 3.0)), 1.0, 0.06) << zeile;
+    }
+}
+
+TEST(DiverseDaten, PapierformateHalbierenSichVonStufeZuStufe) {
+    const auto z = zeilen("STOFFW9.NFO");
+    ASSERT_EQ(z.size(), 153u);
+    const std::regex mass(R"(([0-9]+) x ([0-9]+))");
+    for (int reihe = 3; reihe <= 6; ++reihe) {
+        for (int nr = 130; nr <= 137; ++nr) {
+            std::smatch gross, klein;
+            const std::string a = feld(z[static_cast<std::size_t>(nr - 2)], reihe);
+            const std::string b = feld(z[static_cast<std::size_t>(nr - 1)], reihe);
+            ASSERT_TRUE(std::regex_match(a, gross, mass) && std::regex_match(b, klein, mass)) << a << " / " << b;
+            // The long side of a format is the short side of the next larger one.
+            EXPECT_EQ(klein[2].str(), gross[1].str()) << "Zeile " << nr;
+            EXPECT_NEAR(std::stod(klein[1].str()), std::stod(gross[2].str()) / 2.0, 1.0) << "Zeile " << nr;
+        }
+    }
+}
+
+} // namespace
