@@ -1,23 +1,572 @@
 #include "app/Qnt01.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/Anwendung.h"
+#include "app/Flaggen.h"
+#include "app/Hilfe.h"
+#include "app/Meldung.h"
+#include "app/Symbole.h"
+#include "app/Text.h"
+#include "data/Einstellungen.h"
+#include "list/widgets/ZeilenDelegate.h"
 
 namespace qnt {
+
+namespace {
+const char* const kLeereListe = "Die Einheiten-Liste enth\xE4lt keine Eintr\xE4ge! Es sind entweder alle Einheiten "
+                                "oder alle L\xE4nder ausgeblendet oder die Datendatei konnte nicht ge\xF6" "ffnet werden.";
+
+QLabel* neuesLabel(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe = QColor()) {
+    auto* l = new QLabel(text, eltern);
+    l->move(x, y);
+    if (farbe.isValid()) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, farbe);
+        l->setPalette(p);
+    }
+    l->adjustSize();
+    return l;
+}
+
+void setzeText(QLabel* l, const QString& text) {
+    l->setText(text);
+    l->adjustSize();
+}
+} // namespace
 
 TMyWindow::TMyWindow(QWidget* eltern) : QMainWindow(eltern) {
     setWindowTitle(QStringLiteral("Quantora Pro"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(561, 374);
+    SteuerelementeAnlegen();
+    MenueAnlegen();
+    FormCreate();
 }
 
 TMyWindow::~TMyWindow() = default;
 
+void TMyWindow::SteuerelementeAnlegen() {
+    auto* flaeche = new QWidget(this);
+    flaeche->setFixedSize(561, 374);
+    QFont formSchrift(QStringLiteral("Arial"));
+    formSchrift.setPointSize(8);
+    flaeche->setFont(formSchrift);
+    QPalette blau = flaeche->palette();
+    blau.setColor(QPalette::WindowText, Qt::blue);
+    flaeche->setPalette(blau);
+    setCentralWidget(flaeche);
+
+    Label4 = neuesLabel(flaeche, QStringLiteral("Gebiet:"), 10, 0);
+    ComboBox1 = new QComboBox(flaeche);
+    ComboBox1->setGeometry(10, 20, 145, 21);
+    ComboBox1->setEditable(false);
+    SpeedButton2 = new QToolButton(flaeche);
+    SpeedButton2->setGeometry(160, 20, 25, 21);
+    SpeedButton2->setToolTip(QStringLiteral("Information über Gebiet"));
+    SpeedButton2->setIcon(symbolInfo());
+
+    Label1 = neuesLabel(flaeche, QStringLiteral("Ausgangseinheit und Ergebnis:"), 201, 5);
+    Label_Ausgangseinheit = neuesLabel(flaeche, QString(), 201, 25);
+    Flagge1 = new QLabel(flaeche);
+    Flagge1->setGeometry(350, 25, 32, 16);
+    Flagge1->setVisible(false);
+    Label2 = neuesLabel(flaeche, QString(), 405, 25);
+
+    Panel1 = new QFrame(flaeche);
+    Panel1->setGeometry(10, 45, 206, 281);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Info_Ueberschrift = neuesLabel(Panel1, QStringLiteral("Information"), 5, 5, Qt::blue);
+    QFont unterstrichen = Info_Ueberschrift->font();
+    unterstrichen.setUnderline(true);
+    Info_Ueberschrift->setFont(unterstrichen);
+    Info_Ueberschrift->adjustSize();
+    const QColor schwarz(Qt::black), rot(Qt::red);
+    Info_Kurzzeichen1 = neuesLabel(Panel1, {}, 5, 25, schwarz);
+    Info_Kurzzeichen2 = neuesLabel(Panel1, {}, 5, 38, Qt::blue);
+    Info_sonstige_Namen1 = neuesLabel(Panel1, {}, 5, 54, schwarz);
+    Info_Sonstige_Namen2 = neuesLabel(Panel1, {}, 5, 67, Qt::blue);
+    Info_Uebersetzung1 = neuesLabel(Panel1, {}, 5, 83, schwarz);
+    Info_Uebersetzung2 = neuesLabel(Panel1, {}, 5, 96, Qt::blue);
+    Info_Einsatzgebiet1 = neuesLabel(Panel1, {}, 5, 112, schwarz);
+    Info_Einsatzgebiet2 = neuesLabel(Panel1, {}, 5, 125, Qt::blue);
+    Info_entspricht1 = neuesLabel(Panel1, {}, 5, 141, schwarz);
+    Info_entspricht2 = neuesLabel(Panel1, {}, 5, 154, Qt::blue);
+    Info_ca_Wert1 = neuesLabel(Panel1, {}, 5, 170, schwarz);
+    Info_ca_wert2 = neuesLabel(Panel1, {}, 5, 183, Qt::blue);
+    Info_Landname1 = neuesLabel(Panel1, {}, 5, 199, schwarz);
+    Info_Landname2 = neuesLabel(Panel1, {}, 35, 199, Qt::blue);
+    Info_Ort1 = neuesLabel(Panel1, {}, 5, 215, schwarz);
+    Info_ort2 = neuesLabel(Panel1, {}, 25, 215, Qt::blue);
+    Info_Zeitraum1 = neuesLabel(Panel1, {}, 5, 230, schwarz);
+    Info_Zeitraum2 = neuesLabel(Panel1, {}, 55, 230, Qt::blue);
+    Info_reg_Unterschiede = neuesLabel(Panel1, {}, 5, 245, rot);
+    Info_zeit_unterschiede = neuesLabel(Panel1, {}, 5, 260, rot);
+
+    ListBoxEinheit = new QListWidget(flaeche);
+    ListBoxEinheit->setGeometry(226, 46, 327, 280);
+    ListBoxEinheit->setUniformItemSizes(true);
+    ListBoxEinheit->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBoxEinheit->setItemDelegate(new ZeilenDelegate(*this, ListBoxEinheit));
+    ListBoxEinheit->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListBoxEinheit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette schwarzeListe = ListBoxEinheit->palette();
+    schwarzeListe.setColor(QPalette::Text, Qt::black);
+    ListBoxEinheit->setPalette(schwarzeListe);
+    ListBoxEinheit->installEventFilter(this);
+
+    Label3 = neuesLabel(flaeche, QStringLiteral("Werteingabe:"), 10, 337);
+    Edit_Eingabe = new QLineEdit(QStringLiteral("1"), flaeche);
+    Edit_Eingabe->setGeometry(100, 335, 71, 21);
+    Edit_Eingabe->setMaxLength(15);
+    Edit_Eingabe->installEventFilter(this);
+    Label_gewaehlte_einheit = neuesLabel(flaeche, {}, 180, 340);
+    Image1 = new QLabel(flaeche);
+    Image1->setGeometry(330, 340, 32, 16);
+
+    Rechentaste = new QPushButton(QStringLiteral("="), flaeche);
+    Rechentaste->setGeometry(448, 335, 45, 25);
+    Rechentaste->setToolTip(QStringLiteral("Einheit umrechnen"));
+    QFont fett = Rechentaste->font();
+    fett.setBold(true);
+    fett.setPointSize(11);
+    Rechentaste->setFont(fett);
+    SpeedButton4 = new QToolButton(flaeche);
+    SpeedButton4->setGeometry(503, 335, 25, 25);
+    SpeedButton4->setToolTip(QStringLiteral("Einheit suchen"));
+    SpeedButton4->setIcon(symbolSuchen());
+    SpeedButton3 = new QToolButton(flaeche);
+    SpeedButton3->setGeometry(528, 335, 25, 25);
+    SpeedButton3->setToolTip(QStringLiteral("Markierte Einheit ausblenden"));
+    SpeedButton3->setIcon(symbolAusblenden());
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+
+    const auto sicher = [this](void (TMyWindow::*handler)()) {
+        return [this, handler] { mitFehlerbericht([&] { (this->*handler)(); }); };
+    };
+    connect(ComboBox1, &QComboBox::activated, this, sicher(&TMyWindow::ComboBox1Change));
+    connect(SpeedButton2, &QToolButton::clicked, this, sicher(&TMyWindow::SpeedButton2Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, sicher(&TMyWindow::Einheitausblenden1Click));
+    connect(SpeedButton4, &QToolButton::clicked, this, sicher(&TMyWindow::Einheitsuchen1Click));
+    connect(Rechentaste, &QPushButton::clicked, this, sicher(&TMyWindow::RechentasteClick));
+    connect(ListBoxEinheit, &QListWidget::currentRowChanged, this, sicher(&TMyWindow::ListBoxEinheitClick));
+    connect(ListBoxEinheit, &QListWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { PopupMenu1->exec(ListBoxEinheit->viewport()->mapToGlobal(p)); });
+    connect(Timer1, &QTimer::timeout, this, sicher(&TMyWindow::Timer1Timer));
+}
+
 void TMyWindow::zeigeStart() {
+    adjustSize();
+    setFixedSize(size());
     if (const auto* bildschirm = QGuiApplication::primaryScreen())
         move(bildschirm->availableGeometry().center() - rect().center());
     show();
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void TMyWindow::FormCreate() {
+    AutoRechnen = false;
+    ErgebnisGueltig = false;
+    TEinstellungen e;
+    const bool ok = leseEinstellungen(e);
+    GespeichertePosition = e.Gebietsposition;
+    SortAlphabet = e.SortAlphabet;
+    WissAnzeige = e.WissAnzeige;
+    LandAngezeigt = e.LandAngezeigt;
+    Einheitenliste.clear();
+    Blinkphase = true;
+    if (!ok) meldeWarnung(nullptr, qs(kEinstellungenFehlen));
+}
+
+void TMyWindow::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (gezeigt_) return;
+    gezeigt_ = true;
+    mitFehlerbericht([this] { FormShow(); });
+}
+
+void TMyWindow::FormShow() {
+    ComboBox1->setMaxVisibleItems(20);
+    if (!ladeGebiete(Gebiete)) {
+        Gebiete.clear();
+        throw dateiNichtOeffnenFehler(std::string(kGruppenDatei));
+    }
+    if (!ladeGebietsinfo(Gebietsinfo)) {
+        Gebietsinfo.clear();
+        throw dateiNichtOeffnenFehler(std::string(kGebietDatei));
+    }
+    {
+        const QSignalBlocker block(ComboBox1);
+        for (const auto& g : Gebiete) ComboBox1->addItem(qs(g.Gebietname));
+        const int n = static_cast<int>(Gebiete.size());
+        ComboBox1->setCurrentIndex(GespeichertePosition < 1 || GespeichertePosition > n ? 0
+                                                                                         : GespeichertePosition - 1);
+    }
+    EinheitenlisteLaden();
+    EinheitenzeilenFuellen();
+    InfopanelFuellen();
+    GewaehlteEinheitZeigen();
+    ErgebnisUeberschriftLoeschen();
+    EinheitensortierungnachAlphabet1->setEnabled(!SortAlphabet);
+    EinheitensortierungnachLand1->setEnabled(SortAlphabet);
+    WissenschaZahlenanzeige1->setEnabled(!WissAnzeige);
+    Fliekommaanzeige1->setEnabled(WissAnzeige);
+    WertKopieren1->setEnabled(false);
+}
+
+void TMyWindow::closeEvent(QCloseEvent* e) {
+    mitFehlerbericht([this] { FormClose(); });
+    e->accept();
+}
+
+void TMyWindow::FormClose() {
+    TEinstellungen e;
+    e.Gebietsposition = ComboBox1->currentIndex() + 1;
+    e.SortAlphabet = SortAlphabet;
+    e.WissAnzeige = WissAnzeige;
+    e.LandAngezeigt = LandAngezeigt;
+    if (!schreibeEinstellungen(e)) meldeWarnung(this, qs(kEinstellungenNichtGeschrieben));
+    Einheitenliste.clear();
+    {
+        const QSignalBlocker block(ListBoxEinheit);
+        ListBoxEinheit->clear();
+    }
+    hilfeBeenden();
+}
+
+void TMyWindow::Beenden1Click() { close(); }
+
+void TMyWindow::keyPressEvent(QKeyEvent*) {}
+
+bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
+    const bool druck = ereignis->type() == QEvent::KeyPress;
+    const bool los = ereignis->type() == QEvent::KeyRelease;
+    if (objekt == Edit_Eingabe && ereignis->type() == QEvent::ShortcutOverride) {
+        // Menu shortcuts win over the field's own keys, as long as their item is enabled.
+        const auto* k = static_cast<QKeyEvent*>(ereignis);
+        const QKeySequence taste(k->keyCombination());
+        if ((taste == WertKopieren1->shortcut() && WertKopieren1->isEnabled()) ||
+            taste == Einheitausblenden1->shortcut())
+            return true;
+    }
+    if ((objekt == Edit_Eingabe || objekt == ListBoxEinheit) && (druck || los)) {
+        const auto* k = static_cast<QKeyEvent*>(ereignis);
+        const bool eingabetaste = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        if (druck && eingabetaste) {
+            mitFehlerbericht([this] { RechentasteClick(); });
+            return true;
+        }
+        if (los && objekt == Edit_Eingabe && !k->isAutoRepeat()) {
+            const int taste = k->key();
+            const bool block = k->modifiers() & Qt::KeypadModifier;
+            QTimer::singleShot(0, this, [this, taste, block] {
+                mitFehlerbericht([&] { Edit_EingabeKeyUp(taste, block); });
+            });
+        }
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+// ---------------------------------------------------------------- current category and rows
+
+int TMyWindow::GewaehlterGebietsIndex() const {
+    const int i = ComboBox1->currentIndex();
+    return i >= 0 && i < static_cast<int>(Gebiete.size()) ? i : -1;
+}
+
+std::string TMyWindow::AktuellerGebietname() const {
+    const int i = GewaehlterGebietsIndex();
+    return i < 0 ? std::string() : Gebiete[static_cast<std::size_t>(i)].Gebietname;
+}
+
+std::string TMyWindow::AktuelleDatei() const {
+    const int i = GewaehlterGebietsIndex();
+    return i < 0 ? std::string() : Gebiete[static_cast<std::size_t>(i)].Dateiname;
+}
+
+int TMyWindow::MarkierteZeile() const { return ListBoxEinheit->currentRow(); }
+
+void TMyWindow::MarkiereZeile(int zeile) {
+    const QSignalBlocker block(ListBoxEinheit);
+    ListBoxEinheit->setCurrentRow(zeile);
+}
+
+void TMyWindow::EinheitenlisteLaden() {
+    Einheitenliste.clear();
+    if (GewaehlterGebietsIndex() < 0) return;
+    const std::string datei = AktuelleDatei();
+    if (!ladeEinheitenliste(datei, LandAngezeigt, Einheitenliste)) meldeFehler(this, qs(datendateiMeldung(datei)));
+    if (!SortAlphabet) sortiereNachLand(Einheitenliste);
+}
+
+void TMyWindow::EinheitenzeilenFuellen() {
+    const int gemerkt = ErgebnisGueltig ? MarkierteZeile() : 0;
+    {
+        const QSignalBlocker block(ListBoxEinheit);
+        ListBoxEinheit->clear();
+        for (const auto& e : Einheitenliste) ListBoxEinheit->addItem(qs(e.Satz.Name()));
+        if (!Einheitenliste.empty())
+            ListBoxEinheit->setCurrentRow(std::clamp(gemerkt, 0, static_cast<int>(Einheitenliste.size()) - 1));
+    }
+    if (Einheitenliste.empty()) meldeInfo(this, qs(kLeereListe));
+}
+
+void TMyWindow::NachLandSortieren() { sortiereNachLand(Einheitenliste); }
+
+void TMyWindow::AutomatischeNeuberechnung() {
+    if (AktuellerGebietname() != kWeltzeit && AutoRechnen && !Edit_Eingabe->text().isEmpty()) RechentasteClick();
+}
+
+void TMyWindow::ListenzeilenNeuZeichnen() { ListBoxEinheit->viewport()->update(); }
+
+// ---------------------------------------------------------------- list commands
+
+void TMyWindow::ComboBox1Change() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ErgebnisGueltig = false;
+    WertKopieren1->setEnabled(false);
+    ErgebnisUeberschriftLoeschen();
+    EinheitenlisteLaden();
+    EinheitenzeilenFuellen();
+    InfopanelFuellen();
+    GewaehlteEinheitZeigen();
+    if (!Einheitenliste.empty()) MarkiereZeile(0);
+    QApplication::restoreOverrideCursor();
+    AutomatischeNeuberechnung();
+}
+
+void TMyWindow::EinheitensortierungnachLand1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
+    ErgebnisGueltig = false;
+    SortAlphabet = false;
+    EinheitensortierungnachAlphabet1->setEnabled(true);
+    EinheitensortierungnachLand1->setEnabled(false);
+    NachLandSortieren();
+    EinheitenzeilenFuellen();
+    ErgebnisUeberschriftLoeschen();
+    GewaehlteEinheitZeigen();
+    InfopanelFuellen();
+    AutomatischeNeuberechnung();
+}
+
+void TMyWindow::EinheitensortierungnachAlphabet1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
+    ErgebnisGueltig = false;
+    SortAlphabet = true;
+    EinheitensortierungnachAlphabet1->setEnabled(false);
+    EinheitensortierungnachLand1->setEnabled(true);
+    EinheitenlisteLaden();
+    EinheitenzeilenFuellen();
+    ErgebnisUeberschriftLoeschen();
+    GewaehlteEinheitZeigen();
+    InfopanelFuellen();
+    AutomatischeNeuberechnung();
+}
+
+void TMyWindow::Einheitausblenden1Click() {
+    ErgebnisGueltig = false;
+    if (Einheitenliste.empty() || GewaehlterGebietsIndex() < 0) return;
+    const int m = std::max(0, MarkierteZeile());
+    einheitAusblenden(AktuelleDatei(), Einheitenliste[static_cast<std::size_t>(m)].SatzNr);
+    Einheitenliste.erase(Einheitenliste.begin() + m);
+    {
+        const QSignalBlocker block(ListBoxEinheit);
+        delete ListBoxEinheit->takeItem(m);
+        if (!Einheitenliste.empty()) ListBoxEinheit->setCurrentRow(m > 0 ? m - 1 : 0);
+    }
+    ErgebnisUeberschriftLoeschen();
+    GewaehlteEinheitZeigen();
+    InfopanelFuellen();
+    AutomatischeNeuberechnung();
+}
+
+void TMyWindow::SpeedButton2Click() {
+    const int i = GewaehlterGebietsIndex();
+    if (i < 0) return;
+    meldeInfo(this, qs(gebietsBeschreibung(Gebietsinfo, i + 1)));
+}
+
+void TMyWindow::ListBoxEinheitClick() {
+    InfopanelFuellen();
+    GewaehlteEinheitZeigen();
+    AutomatischeNeuberechnung();
+}
+
+// ---------------------------------------------------------------- panel and heading
+
+void TMyWindow::InfopanelFuellen() {
+    QLabel* const paare[][2] = {{Info_Kurzzeichen1, Info_Kurzzeichen2},       {Info_sonstige_Namen1, Info_Sonstige_Namen2},
+                                {Info_Uebersetzung1, Info_Uebersetzung2},     {Info_Einsatzgebiet1, Info_Einsatzgebiet2},
+                                {Info_entspricht1, Info_entspricht2},         {Info_ca_Wert1, Info_ca_wert2},
+                                {Info_Ort1, Info_ort2},                       {Info_Zeitraum1, Info_Zeitraum2}};
+    const int m = MarkierteZeile();
+    if (Einheitenliste.empty() || m < 0 || m >= static_cast<int>(Einheitenliste.size())) {
+        for (auto& p : paare) {
+            setzeText(p[0], {});
+            setzeText(p[1], {});
+        }
+        for (QLabel* l : {Info_Landname1, Info_Landname2, Info_reg_Unterschiede, Info_zeit_unterschiede})
+            setzeText(l, {});
+        return;
+    }
+    const TEinheitSatz& s = Einheitenliste[static_cast<std::size_t>(m)].Satz;
+    const std::string felder[] = {s.Kurzzeichen(), s.SonstigeNamen(), s.Uebersetzung(), s.Einsatzgebiet(),
+                                  s.Entspricht(),  s.CaWert(),        s.Ort(),          s.Zeitraum()};
+    const std::string titel[] = {"Kurzzeichen:", "Sonstige Namen:", uebersetzungsUeberschrift(AktuellerGebietname()),
+                                 "Einsatzgebiet:", "entspricht: ", "Wert bzw. ca.Wert: ", "Ort: ", "Zeitraum: "};
+    for (std::size_t i = 0; i < std::size(paare); ++i) {
+        const bool leer = felder[i].empty();
+        setzeText(paare[i][0], leer ? QString() : qs(titel[i]));
+        setzeText(paare[i][1], leer ? QString() : qs(felder[i]));
+    }
+    setzeText(Info_Landname1, QStringLiteral("Land: "));
+    const int land = s.LandNr();
+    setzeText(Info_Landname2, land >= 1 && land <= kLaenderAnzahl ? qs(Laendernamen[static_cast<std::size_t>(land)])
+                                                                  : QString());
+    setzeText(Info_reg_Unterschiede,
+              s.RegUnterschiede() == 1 ? QStringLiteral("Achtung: regionale Unterschiede") : QString());
+    setzeText(Info_zeit_unterschiede,
+              s.ZeitUnterschiede() == 1 ? QStringLiteral("Achtung: zeitliche Unterschiede") : QString());
+}
+
+void TMyWindow::GewaehlteEinheitZeigen() {
+    if (Einheitenliste.empty()) {
+        setzeText(Label_gewaehlte_einheit, {});
+        Image1->clear();
+        return;
+    }
+    int m = MarkierteZeile();
+    if (m < 0 || m >= static_cast<int>(Einheitenliste.size())) m = 0;
+    const auto& e = Einheitenliste[static_cast<std::size_t>(m)];
+    setzeText(Label_gewaehlte_einheit, qs(e.Satz.Name()));
+    Image1->move(Label_gewaehlte_einheit->x() + Label_gewaehlte_einheit->width() + 5, Image1->y());
+    Image1->setPixmap(flagge(e.Satz.LandNr()));
+}
+
+void TMyWindow::ErgebnisUeberschriftZeigen() {
+    Blinkzaehler = 0;
+    Timer1->start();
+    setzeText(Label_Ausgangseinheit, Edit_Eingabe->text() + QStringLiteral("  ") + Label_gewaehlte_einheit->text());
+    setzeText(Label2, QStringLiteral("="));
+    Flagge1->move(Label_Ausgangseinheit->x() + Label_Ausgangseinheit->width() + 5, Flagge1->y());
+    if (const QPixmap p = Image1->pixmap(); !p.isNull()) Flagge1->setPixmap(p);
+    Label2->move(Flagge1->x() + Flagge1->width() + 3, Label2->y());
+}
+
+void TMyWindow::ErgebnisUeberschriftLoeschen() {
+    Timer1->stop();
+    setzeText(Label_Ausgangseinheit, {});
+    setzeText(Label2, {});
+    Flagge1->setVisible(false);
+}
+
+void TMyWindow::Timer1Timer() {
+    ++Blinkzaehler;
+    QWidget* const teile[] = {Label_Ausgangseinheit, Flagge1, Label2};
+    if (Blinkzaehler == 6) {
+        Timer1->stop();
+        for (auto* w : teile) w->setVisible(true);
+    } else if (Blinkphase) {
+        for (auto* w : teile) w->setVisible(true);
+        Blinkphase = false;
+    } else {
+        for (auto* w : teile) w->setVisible(false);
+        Blinkphase = true;
+    }
+}
+
+// ---------------------------------------------------------------- calculation
+
+void TMyWindow::Ergebnisse_anzeigen() {
+    ErgebnisGueltig = true;
+    WertKopieren1->setEnabled(true);
+    ErgebnisUeberschriftZeigen();
+    EinheitenzeilenFuellen();
+    InfopanelFuellen();
+}
+
+void TMyWindow::Eingabefehler_melden(const QString& meldung, bool markieren) {
+    meldeFehler(this, meldung);
+    Edit_Eingabe->setFocus();
+    if (markieren) Edit_Eingabe->selectAll();
+}
+
+void TMyWindow::RechentasteClick() {
+    if (Einheitenliste.empty()) return;
+    const int oben = ListBoxEinheit->verticalScrollBar()->value();
+    struct Wiederherstellen {
+        QListWidget* liste;
+        int wert;
+        ~Wiederherstellen() { liste->verticalScrollBar()->setValue(wert); }
+    } wiederherstellen{ListBoxEinheit, oben};
+    rechnen();
+}
+
+void TMyWindow::Edit_EingabeKeyUp(int taste, bool ziffernblock) {
+    if (AktuellerGebietname() == kBrueche) return;
+    const bool nullTaste = taste == Qt::Key_0;
+    const bool dezimalZiffernblock = ziffernblock && (taste == Qt::Key_Comma || taste == Qt::Key_Period);
+    if (nullTaste || dezimalZiffernblock) return;
+    AutomatischeNeuberechnung();
+}
+
+void TMyWindow::AutomatischesRechnen1Click() {
+    if (AutoRechnen) {
+        AutoRechnen = false;
+        AutomatischesRechnen1->setChecked(false);
+        return;
+    }
+    AutoRechnen = true;
+    AutomatischesRechnen1->setChecked(true);
+    if (AktuellerGebietname() != kBrueche) AutomatischeNeuberechnung();
+}
+
+void TMyWindow::Wertkopieren1Click() {
+    const int m = MarkierteZeile();
+    if (Einheitenliste.empty() || m < 0 || m >= static_cast<int>(Einheitenliste.size())) return;
+    const auto& e = Einheitenliste[static_cast<std::size_t>(m)];
+    QApplication::clipboard()->setText(qs(WissAnzeige ? e.ErgebnisWiss : e.ErgebnisFest));
+}
+
+void TMyWindow::Kopieren1Click() { Wertkopieren1Click(); }
+
+void TMyWindow::Werteinfgen1Click() {
+    Edit_Eingabe->clear();
+    Edit_Eingabe->paste();
+    AutomatischeNeuberechnung();
+}
+
+void TMyWindow::WissenschaZahlenanzeige1Click() {
+    WissAnzeige = true;
+    WissenschaZahlenanzeige1->setEnabled(false);
+    Fliekommaanzeige1->setEnabled(true);
+    if (ErgebnisGueltig) ListenzeilenNeuZeichnen();
+}
+
+void TMyWindow::Fliekommaanzeige1Click() {
+    WissAnzeige = false;
+    Fliekommaanzeige1->setEnabled(false);
+    WissenschaZahlenanzeige1->setEnabled(true);
+    if (ErgebnisGueltig) ListenzeilenNeuZeichnen();
 }
 
 } // namespace qnt

@@ -1,6 +1,21 @@
 #pragma once
-// The main window.
+// The main window: category selector, unit list, information panel, input field and menus.
 #include <QMainWindow>
+#include <string>
+
+#include "data/Gebiete.h"
+#include "list/Einheitenliste.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolButton;
 
 namespace qnt {
 
@@ -10,8 +25,162 @@ public:
     explicit TMyWindow(QWidget* eltern = nullptr);
     ~TMyWindow() override;
 
-    // Centres and shows the window (its show event loads the categories).
+    // Centres and shows the window (its first show loads the categories).
     void zeigeStart();
+
+    // --- State of the running program ---
+    TGebiete Gebiete;
+    std::string Gebietsinfo;
+    TEinheitenliste Einheitenliste;
+    int GespeichertePosition = 1;
+    bool SortAlphabet = true;
+    bool WissAnzeige = true;
+    TLandAngezeigt LandAngezeigt = alleLaenderAngezeigt();
+    bool AutoRechnen = false;
+    bool ErgebnisGueltig = false;
+    int Blinkzaehler = 0;
+    bool Blinkphase = true;
+    // Set by the maintenance dialogs, read by the menu handler after the dialog closed.
+    bool EinheitEingefuegt = false;
+    bool FaktorGeaendert = false;
+
+    // --- Controls ---
+    QLabel* Label4 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label_Ausgangseinheit = nullptr;
+    QLabel* Flagge1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* Info_Ueberschrift = nullptr;
+    QLabel* Info_Kurzzeichen1 = nullptr;
+    QLabel* Info_Kurzzeichen2 = nullptr;
+    QLabel* Info_sonstige_Namen1 = nullptr;
+    QLabel* Info_Sonstige_Namen2 = nullptr;
+    QLabel* Info_Uebersetzung1 = nullptr;
+    QLabel* Info_Uebersetzung2 = nullptr;
+    QLabel* Info_Einsatzgebiet1 = nullptr;
+    QLabel* Info_Einsatzgebiet2 = nullptr;
+    QLabel* Info_entspricht1 = nullptr;
+    QLabel* Info_entspricht2 = nullptr;
+    QLabel* Info_ca_Wert1 = nullptr;
+    QLabel* Info_ca_wert2 = nullptr;
+    QLabel* Info_Landname1 = nullptr;
+    QLabel* Info_Landname2 = nullptr;
+    QLabel* Info_Ort1 = nullptr;
+    QLabel* Info_ort2 = nullptr;
+    QLabel* Info_Zeitraum1 = nullptr;
+    QLabel* Info_Zeitraum2 = nullptr;
+    QLabel* Info_reg_Unterschiede = nullptr;
+    QLabel* Info_zeit_unterschiede = nullptr;
+    QListWidget* ListBoxEinheit = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit_Eingabe = nullptr;
+    QLabel* Label_gewaehlte_einheit = nullptr;
+    QLabel* Image1 = nullptr;
+    QPushButton* Rechentaste = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+
+    // --- Menu items (MainMenu1) ---
+    QMenu* Datei1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QMenu* Bearbeiten2 = nullptr;
+    QAction* WertKopieren1 = nullptr;
+    QAction* Werteinfgen1 = nullptr;
+    QMenu* Bearbeiten1 = nullptr;
+    QAction* Einheitausblenden1 = nullptr;
+    QAction* Einheiteinblenden1 = nullptr;
+    QAction* AusgeblendeteEinheitenlschen1 = nullptr;
+    QAction* EigeneEinheiteinfgen1 = nullptr;
+    QAction* Umrechnungsfaktorndern1 = nullptr;
+    QAction* Einheitsuchen1 = nullptr;
+    QMenu* Gebiet1 = nullptr;
+    QAction* NeuesGebieteinfgen1 = nullptr;
+    QAction* VorhandenesGebietlschen1 = nullptr;
+    QMenu* Einstellungen1 = nullptr;
+    QAction* Fliekommaanzeige1 = nullptr;
+    QAction* WissenschaZahlenanzeige1 = nullptr;
+    QAction* EinheitensortierungnachAlphabet1 = nullptr;
+    QAction* EinheitensortierungnachLand1 = nullptr;
+    QAction* Lnderauseinblenden1 = nullptr;
+    QAction* AutomatischesRechnen1 = nullptr;
+    QMenu* Informationen1 = nullptr;
+    QAction* Vorsatzzeichen1 = nullptr;
+    QAction* ChemischeElemente1 = nullptr;
+    QAction* PhysikalischeKonstanten1 = nullptr;
+    QAction* Stoffdaten1 = nullptr;
+    QAction* DiverseDaten1 = nullptr;
+    QAction* Ravento1 = nullptr;
+    QMenu* Hilfe1 = nullptr;
+    QAction* Index1 = nullptr;
+    QAction* ber1 = nullptr;
+    QAction* Kopieren1 = nullptr;
+
+    // --- Event handlers ---
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void ComboBox1Change();
+    void ListBoxEinheitClick();
+    void Timer1Timer();
+    void SpeedButton2Click();
+    void Einheitausblenden1Click();
+    void EinheitensortierungnachLand1Click();
+    void EinheitensortierungnachAlphabet1Click();
+    void Einheiteinblenden1Click();
+    void AusgeblendeteEinheitenlschen1Click();
+    void Lnderauseinblenden1Click();
+    void EigeneEinheiteinfgen1Click();
+    void Umrechnungsfaktorndern1Click();
+    void Einheitsuchen1Click();
+    void NeuesGebieteinfgen1Click();
+    void VorhandenesGebietlschen1Click();
+    void RechentasteClick();
+    void Edit_EingabeKeyUp(int taste, bool ziffernblock);
+    void AutomatischesRechnen1Click();
+    void Wertkopieren1Click();
+    void Kopieren1Click();
+    void Werteinfgen1Click();
+    void WissenschaZahlenanzeige1Click();
+    void Fliekommaanzeige1Click();
+    void Beenden1Click();
+    void Index1Click();
+    void ber1Click();
+
+    // --- Routines used by the dialogs ---
+    int GewaehlterGebietsIndex() const; // row of ComboBox1, -1 when none
+    std::string AktuellerGebietname() const;
+    std::string AktuelleDatei() const;
+    int MarkierteZeile() const;
+    void MarkiereZeile(int zeile);
+    void EinheitenlisteLaden();
+    void EinheitenzeilenFuellen();
+    void NachLandSortieren();
+    void AutomatischeNeuberechnung();
+    void InfopanelFuellen();
+    void GewaehlteEinheitZeigen();
+    void ErgebnisUeberschriftZeigen();
+    void ErgebnisUeberschriftLoeschen();
+    void Ergebnisse_anzeigen();
+    void Eingabefehler_melden(const QString& meldung, bool markieren = true);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    // The converter for the current category; reports input errors itself.
+    void rechnen();
+    void SteuerelementeAnlegen();
+    void MenueAnlegen();
+    void ListenzeilenNeuZeichnen();
+    bool gezeigt_ = false;
 };
 
 } // namespace qnt

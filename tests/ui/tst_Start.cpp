@@ -14,7 +14,8 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         QCOMPARE(w.windowTitle(), QStringLiteral("Quantora Pro"));
-        QCOMPARE(w.size(), QSize(561, 374));
+        QCOMPARE(w.centralWidget()->size(), QSize(561, 374));
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         w.close();
     }
 };

@@ -1,0 +1,6 @@
+#include "app/Hilfe.h"
+
+namespace qnt {
+void hilfeInhalt(QWidget*) {}
+void hilfeBeenden() {}
+} // namespace qnt

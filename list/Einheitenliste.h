@@ -1,0 +1,36 @@
+#pragma once
+// Building the unit list of a category from its data file.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/Einheit.h"
+#include "list/Laender.h"
+
+namespace qnt {
+
+// LandAngezeigt: index LandNr 1..91 (index 0 unused).
+using TLandAngezeigt = std::array<bool, kLaenderAnzahl + 1>;
+TLandAngezeigt alleLaenderAngezeigt();
+
+using TEinheitenliste = std::vector<TAusgabetextobject>;
+
+// Records shown (Angezeigt 1) whose country is shown, in file order. False when the file could not be
+// opened or read; the entries read before the failure stay in `liste`.
+// Records with a LandNr outside 1..91 are listed (nothing hides them) and sort after every country.
+bool ladeEinheitenliste(std::string_view dateiname, const TLandAngezeigt& landAngezeigt, TEinheitenliste& liste);
+
+// Stable regrouping by LandNr 1..91.
+void sortiereNachLand(TEinheitenliste& liste);
+
+// Sets byte 0 of record `satzNr` to 0, nothing else. Throws LaufzeitFehler on an I/O error.
+void einheitAusblenden(std::string_view dateiname, std::int32_t satzNr);
+
+// "Die Datei <name> konnte nicht geöffnet werden!"
+std::string datendateiMeldung(std::string_view dateiname);
+
+// The shown information for the Uebersetzung caption by category.
+std::string uebersetzungsUeberschrift(std::string_view gebietname);
+
+} // namespace qnt
