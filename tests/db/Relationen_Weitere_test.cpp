@@ -1,0 +1,171 @@
+// The shipped units of the physical, typographic and counting categories: stated relations between
+// units hold to 1e-12, every category has its base unit and a sensible number of units, and the
+// descriptions name the base unit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "data/Einheit.h"
+#include "data/Gebiete.h"
+
+namespace {
+
+using namespace qnt;
+
+std::string liesDatei(const std::string& name) {
+    std::ifstream in(std::string(QUANTORA_DATEN_DIR) + "/" + name, std::ios::binary);
+    std::ostringstream inhalt;
+    inhalt << in.rdbuf();
+    return inhalt.str();
+}
+
+std::vector<std::string> crLfZeilen(const std::string& text) {
+    std::vector<std::string> zeilen;
+    for (std::size_t a = 0, b; (b = text.find("\r\n", a)) != std::string::npos; a = b + 2)
+        zeilen.push_back(text.substr(a, b - a));
+    return zeilen;
+}
+
+std::vector<TEinheitSatz> liesSaetze(const std::string& datei) {
+    const std::string daten = liesDatei(datei);
+    std::vector<TEinheitSatz> saetze(daten.size() / kSatzGroesse);
+    for (std::size_t i = 0; i < saetze.size(); ++i)
+        std::copy_n(daten.data() + i * kSatzGroesse, kSatzGroesse, reinterpret_cast<char*>(saetze[i].bytes.data()));
+    return saetze;
+}
+
+// Factors by unit name, per data file; read once.
+const std::map<std::string, double>& faktoren(const std::string& datei) {
+    static std::map<std::string, std::map<std::string, double>> cache;
+    auto it = cache.find(datei);
+    if (it == cache.end()) {
+        std::map<std::string, double> f;
+        for (const auto& s : liesSaetze(datei)) f[s.Name()] = s.Faktor();
+        it = cache.emplace(datei, std::move(f)).first;
+    }
+    return it->second;
+}
+
+struct Relation {
+    const char* was;   // readable name of the row
+    const char* datei; // data file
+    double mengeA;
+    const char* a; // unit name, code page 1252
+    double mengeB;
+    const char* b;
+};
+
+// mengeA × a = mengeB × b
+const Relation kRelationen[] = {
+    // Zeit
+    {"Tag hat 86400 Sekunden", "ZEIT.DAT", 1, "Tag", 86400, "Sekunde"},
+    {"Woche hat 168 Stunden", "ZEIT.DAT", 1, "Woche", 168, "Stunde"},
+    {"400 gregorianische Jahre haben 146097 Tage", "ZEIT.DAT", 400, "Jahr (gregorianisch)", 146097, "Tag"},
+    {"julianisches Jahr hat 365,25 Tage", "ZEIT.DAT", 1, "Jahr (julianisch)", 365.25, "Tag"},
+    {"julianisches Jahrhundert sind 100 julianische Jahre", "ZEIT.DAT", 1, "Julianisches Jahrhundert", 100,
+     "Jahr (julianisch)"},
+    {"Jahrhundert sind 1200 gregorianische Monate", "ZEIT.DAT", 1, "Jahrhundert", 1200, "Monat (gregorianisch)"},
+    {"vier Quartale sind ein gregorianisches Jahr", "ZEIT.DAT", 4, "Quartal", 1, "Jahr (gregorianisch)"},
+    {"kaufmaennisches Jahr hat 12 Zinsmonate", "ZEIT.DAT", 1, "Jahr (kaufm\xE4nnisch)", 12,
+     "Monat (kaufm\xE4nnisch)"},
+    {"Schaltjahr hat 366 Tage", "ZEIT.DAT", 1, "Schaltjahr", 366, "Tag"},
+    {"Stunde hat 1080 Chalakim", "ZEIT.DAT", 1, "Stunde", 1080, "Chelek"},
+    {"Dezimaltag hat 100000 Dezimalsekunden", "ZEIT.DAT", 1, "Tag", 100000, "Dezimalsekunde"},
+    {"Sothisperiode sind 1461 aegyptische Jahre", "ZEIT.DAT", 1, "Sothisperiode", 1461, "\xC4gyptisches Jahr"},
+    {"Moment ist eineinhalb Minuten", "ZEIT.DAT", 2, "Moment (mittelalterlich)", 3, "Minute"},
+    // Geschwindigkeit
+    {"3,6 km/h sind 1 m/s", "GESCHWIN.DAT", 3.6, "Kilometer pro Stunde", 1, "Meter pro Sekunde"},
+    {"Knoten ist 1852 m pro Stunde", "GESCHWIN.DAT", 3600, "Knoten", 1852, "Meter pro Sekunde"},
+    {"Meile pro Stunde ist 88 Fuss pro Minute", "GESCHWIN.DAT", 1, "Meile pro Stunde", 88, "Fu\xDF pro Minute"},
+    {"Meile pro Stunde ist 1,609344 km/h", "GESCHWIN.DAT", 1, "Meile pro Stunde", 1.609344, "Kilometer pro Stunde"},
+    {"Meile pro Minute sind 60 mph", "GESCHWIN.DAT", 1, "Meile pro Minute", 60, "Meile pro Stunde"},
+    {"Lichtgeschwindigkeit", "GESCHWIN.DAT", 1, "Lichtgeschwindigkeit", 299792458, "Meter pro Sekunde"},
+    {"saechsische Postmeile 1840 ist 7,5 km", "GESCHWIN.DAT", 1, "S\xE4" "chsische Postmeile pro Stunde", 7.5,
+     "Kilometer pro Stunde"},
+    // Beschleunigung
+    {"Normfallbeschleunigung", "BESCHLEU.DAT", 1, "Normfallbeschleunigung", 9.80665, "Meter pro Quadratsekunde"},
+    {"Gal ist ein Zentimeter pro Quadratsekunde", "BESCHLEU.DAT", 1, "Gal", 1, "Zentimeter pro Quadratsekunde"},
+    {"1000 Milligal sind ein Gal", "BESCHLEU.DAT", 1000, "Milligal", 1, "Gal"},
+    {"1000 Milli-g sind g", "BESCHLEU.DAT", 1000, "Milli-g", 1, "Normfallbeschleunigung"},
+    // Kraft
+    {"Kilopond", "KRAFT.DAT", 1, "Kilopond", 9.80665, "Newton"},
+    {"Pound-force ist Pfund mal g", "KRAFT.DAT", 1, "Pound-force", 4.4482216152605, "Newton"},
+    {"Kip sind 1000 lbf", "KRAFT.DAT", 1, "Kip", 1000, "Pound-force"},
+    {"Zentnerkraft sind 100 Pfundkraft", "KRAFT.DAT", 1, "Zentnerkraft", 100, "Pfundkraft (Zollpfund)"},
+    {"Megapond sind 1000 Kilopond", "KRAFT.DAT", 1, "Megapond", 1000, "Kilopond"},
+    {"Dyn", "KRAFT.DAT", 100000, "Dyn", 1, "Newton"},
+    {"Poundal ist lb ft/s2", "KRAFT.DAT", 1, "Poundal", 0.138254954376, "Newton"},
+    {"Sthene sind 1000 Newton", "KRAFT.DAT", 1, "Sth\xE8ne", 1, "Kilonewton"},
+};
+
+TEST(RelationenWeitere, GeltenAufZwoelfStellen) {
+    for (const auto& r : kRelationen) {
+        SCOPED_TRACE(r.was);
+        const auto& f = faktoren(r.datei);
+        const auto a = f.find(r.a);
+        const auto b = f.find(r.b);
+        ASSERT_NE(a, f.end()) << r.datei << ": " << r.a;
+        ASSERT_NE(b, f.end()) << r.datei << ": " << r.b;
+        const double links = r.mengeA * a->second;
+        const double rechts = r.mengeB * b->second;
+        EXPECT_LE(std::fabs(links - rechts), 1e-12 * std::max(std::fabs(links), std::fabs(rechts)))
+            << links << " != " << rechts;
+    }
+}
+
+struct Umfang {
+    const char* datei;
+    std::size_t mindestens;
+    std::size_t hoechstens;
+};
+
+// The big categories carry 25 to 50 units, the others at least 8.
+const Umfang kUmfaenge[] = {
+    {"ZEIT.DAT", 25, 50},     {"GESCHWIN.DAT", 25, 50}, {"BESCHLEU.DAT", 8, 50}, {"KRAFT.DAT", 25, 50},
+};
+
+TEST(RelationenWeitere, JedesGebietHatSeineBezugseinheitUndGenugEinheiten) {
+    const TGebiete gebiete = zerlegeGebiete(crLfZeilen(liesDatei(std::string(kGruppenDatei))));
+    for (const auto& u : kUmfaenge) {
+        SCOPED_TRACE(u.datei);
+        const auto g = std::find_if(gebiete.begin(), gebiete.end(),
+                                    [&](const TGebietEintrag& e) { return e.Dateiname == u.datei; });
+        ASSERT_NE(g, gebiete.end());
+        const auto saetze = liesSaetze(u.datei);
+        EXPECT_GE(saetze.size(), u.mindestens);
+        EXPECT_LE(saetze.size(), u.hoechstens);
+        const auto bezug = std::find_if(saetze.begin(), saetze.end(),
+                                        [&](const TEinheitSatz& s) { return s.Name() == g->Bezug; });
+        ASSERT_NE(bezug, saetze.end()) << g->Bezug;
+        EXPECT_EQ(bezug->Faktor(), 1.0);
+        for (const auto& s : saetze) {
+            EXPECT_TRUE(std::isfinite(s.Faktor()) && s.Faktor() > 0) << s.Name();
+            EXPECT_EQ(s.Angezeigt(), 1) << s.Name();
+        }
+    }
+}
+
+// Every description of these categories, and those of the rule-based categories, names its base unit.
+TEST(RelationenWeitere, BeschreibungNenntDieBezugseinheit) {
+    const TGebiete gebiete = zerlegeGebiete(crLfZeilen(liesDatei(std::string(kGruppenDatei))));
+    const std::string info = gebietsinfoAusZeilen(crLfZeilen(liesDatei(std::string(kGebietDatei))));
+    std::vector<std::string> dateien = {"TEMPERAT.DAT", "ZAHLENSY.DAT", "BRUECHE.DAT"};
+    for (const auto& u : kUmfaenge) dateien.push_back(u.datei);
+    for (const auto& datei : dateien) {
+        SCOPED_TRACE(datei);
+        const auto g = std::find_if(gebiete.begin(), gebiete.end(),
+                                    [&](const TGebietEintrag& e) { return e.Dateiname == datei; });
+        ASSERT_NE(g, gebiete.end());
+        const std::string text = gebietsBeschreibung(info, static_cast<int>(g - gebiete.begin()) + 1);
+        EXPECT_NE(text.find("Bezugseinheit: " + g->Bezug), std::string::npos) << text;
+        EXPECT_GT(text.size(), 300u) << text;
+    }
+}
+
+} // namespace
