@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -36,7 +37,7 @@ const std::regex kZahl(R"(-?[0-9]+(,[0-9]+)?)");
 const std::regex kWert(R"((ca\. )?-?[0-9]+(,[0-9]+)?( - -?[0-9]+(,[0-9]+)?)?( \([^()]+\))?)");
 
 bool istZahl(const std::string& s) { return std::regex_match(s, kZahl); }
-[[maybe_unused]] bool istWert(const std::string& s) { return std::regex_match(s, kWert); }
+bool istWert(const std::string& s) { return std::regex_match(s, kWert); }
 
 // ---------------------------------------------------------------------------------------------------------
 // Every text file: code page 1252 with CR LF, no stray control characters, nothing left over from UTF-8.
@@ -79,7 +80,7 @@ TEST_P(Textdatei, HatKeineLeerzeileUndKeinenRandraum) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Referenzdaten, Textdatei, testing::Values("STOFFW9.NFO"));
+INSTANTIATE_TEST_SUITE_P(Referenzdaten, Textdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo"));
 
 // ---------------------------------------------------------------------------------------------------------
 // "STOFFW9.NFO": eleven tables at fixed line ranges, no heading lines.
@@ -157,6 +158,136 @@ TEST(DiverseDaten, PapierformateHalbierenSichVonStufeZuStufe) {
             EXPECT_EQ(klein[2].str(), gross[1].str()) << "Zeile " << nr;
             EXPECT_NEAR(std::stod(klein[1].str()), std::stod(gross[2].str()) / 2.0, 1.0) << "Zeile " << nr;
         }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// "Stoffw8.nfo": one element per line in the order of the atomic numbers, sixteen fields each.
+
+double zahl(const std::string& s) {
+    std::string t = s;
+    std::replace(t.begin(), t.end(), ',', '.');
+    return std::stod(t);
+}
+
+class Elemente : public testing::Test {
+protected:
+    void SetUp() override {
+        z = zeilen("Stoffw8.nfo");
+        ASSERT_EQ(z.size(), 118u);
+    }
+    std::vector<std::string> z;
+};
+
+TEST_F(Elemente, StehenNachOrdnungszahlMitSechzehnFeldern) {
+    std::set<std::string> symbole;
+    for (int nr = 1; nr <= 118; ++nr) {
+        const auto& e = z[static_cast<std::size_t>(nr - 1)];
+        EXPECT_EQ(anzahlFelder(e), 16) << e;
+        EXPECT_EQ(feld(e, 6), std::to_string(nr)) << e;
+        EXPECT_TRUE(std::regex_match(feld(e, 2), std::regex("[A-Z][a-z]{0,2}"))) << e;
+        EXPECT_TRUE(symbole.insert(feld(e, 2)).second) << e;
+        EXPECT_FALSE(feld(e, 1).empty()) << e;
+        // "=" stands for an English name that equals the German one.
+        EXPECT_FALSE(feld(e, 3).empty()) << e;
+        EXPECT_NE(feld(e, 3), feld(e, 1)) << e;
+    }
+}
+
+TEST_F(Elemente, GruppenkennungPasstZurOrdnungszahl) {
+    const std::map<int, std::string> stichproben = {
+        {1, "H1"},  {2, "H8"},   {6, "H4"},   {18, "H8"},  {21, "N3"},  {26, "N8"}, {29, "N1"}, {30, "N2"},
+        {56, "H2"}, {57, "L"},   {71, "L"},   {72, "N4"},  {80, "N2"},  {86, "H8"}, {88, "H2"}, {89, "A"},
+        {103, "A"}, {104, "N4"}, {112, "N2"}, {113, "H3"}, {118, "H8"},
+    };
+    for (int nr = 1; nr <= 118; ++nr) {
+        const std::string g = feld(z[static_cast<std::size_t>(nr - 1)], 7);
+        if (nr >= 57 && nr <= 71) {
+            EXPECT_EQ(g, "L") << nr;
+        } else if (nr >= 89 && nr <= 103) {
+            EXPECT_EQ(g, "A") << nr;
+        } else {
+            EXPECT_TRUE(std::regex_match(g, std::regex("[HN][1-8]"))) << nr << " " << g;
+        }
+        const auto s = stichproben.find(nr);
+        if (s != stichproben.end()) {
+            EXPECT_EQ(g, s->second) << nr;
+        }
+    }
+}
+
+TEST_F(Elemente, AtommasseIstZahlOderMassenzahlInKlammern) {
+    for (int nr = 1; nr <= 118; ++nr) {
+        const std::string m = feld(z[static_cast<std::size_t>(nr - 1)], 5);
+        std::smatch klammer;
+        double wert = 0;
+        if (std::regex_match(m, klammer, std::regex(R"(\[([0-9]{2,3})\])"))) {
+            wert = std::stod(klammer[1].str());
+        } else if (std::regex_match(m, std::regex("[0-9]+,[0-9]+"))) {
+            wert = zahl(m);
+        } else {
+            ADD_FAILURE() << nr << " " << m;
+        }
+        if (nr > 1) {
+            EXPECT_GE(wert, 1.9 * nr) << nr << " " << m;
+            EXPECT_LE(wert, 2.7 * nr) << nr << " " << m;
+        }
+    }
+    EXPECT_EQ(feld(z[5], 5), "12,011");
+    EXPECT_EQ(feld(z[42], 5), "[97]");
+    EXPECT_EQ(feld(z[91], 5), "238,03");
+}
+
+TEST_F(Elemente, ZustandUndDichtePassenZusammen) {
+    const std::map<int, std::string> stichproben = {{1, "gas"},  {8, "gas"}, {35, "fl"},  {80, "fl"},
+                                                    {31, "fest"}, {55, "fest"}, {86, "gas"}, {26, "fest"}};
+    for (int nr = 1; nr <= 118; ++nr) {
+        const auto& e = z[static_cast<std::size_t>(nr - 1)];
+        const std::string zustand = feld(e, 4);
+        EXPECT_TRUE(zustand.empty() || zustand == "fest" || zustand == "fl" || zustand == "gas") << e;
+        const std::string dichte = feld(e, 10);
+        if (zustand.empty()) {
+            EXPECT_TRUE(dichte.empty()) << e;
+            continue;
+        }
+        ASSERT_TRUE(istZahl(dichte)) << e;
+        // Gases in g/Liter at 0 degrees, everything else in g/cm3.
+        if (zustand == "gas") {
+            EXPECT_LT(zahl(dichte), 10.0) << e;
+        } else {
+            EXPECT_TRUE(zahl(dichte) > 0.5 && zahl(dichte) < 23.0) << e;
+        }
+    }
+    for (const auto& [nr, zustand] : stichproben) EXPECT_EQ(feld(z[static_cast<std::size_t>(nr - 1)], 4), zustand);
+}
+
+TEST_F(Elemente, PhysikalischeWerteSindZahlen) {
+    for (const auto& e : z) {
+        for (int n : {11, 12, 13, 14}) {
+            const std::string w = feld(e, n);
+            EXPECT_TRUE(w.empty() || istWert(w)) << e << " Feld " << n;
+        }
+        const std::string schmelz = feld(e, 11);
+        const std::string siede = feld(e, 12);
+        if (istZahl(schmelz) && istZahl(siede)) {
+            EXPECT_LT(zahl(schmelz), zahl(siede)) << e;
+        }
+        // Specific and molar heat capacity agree through the atomic mass (molecules count twice).
+        const std::string m = feld(e, 5);
+        if (istZahl(feld(e, 13)) && istZahl(feld(e, 14)) && m.front() != '[') {
+            const double verhaeltnis = zahl(feld(e, 14)) / zahl(feld(e, 13)) / zahl(m);
+            EXPECT_TRUE(std::abs(verhaeltnis - 1.0) < 0.02 || std::abs(verhaeltnis - 2.0) < 0.04) << e;
+        }
+    }
+}
+
+TEST_F(Elemente, EntdeckungHatJahrUndEntdecker) {
+    const std::regex jahr("[0-9]{4}|um [0-9]{4}|im Altertum");
+    for (const auto& e : z) {
+        EXPECT_TRUE(std::regex_match(feld(e, 16), jahr)) << e;
+        EXPECT_FALSE(feld(e, 15).empty()) << e;
+        EXPECT_TRUE(std::regex_match(feld(e, 9), std::regex(R"((1s[12])|(\[[A-Z][a-z]\]( [1-7][spdf][0-9]{1,2})+))")))
+            << e;
     }
 }
 
