@@ -1,0 +1,58 @@
+#include "reference/Festtabellen.h"
+
+namespace qnt {
+
+// The program's own texts, kept as they have always been shown (spelling and notation included).
+const std::array<PhysKonstante, 33> kPhysKonstanten = {{
+    {"Absol. Nullpunkt der Temperatur", "-273,15\xB0 C"},
+    {"Alpha-Teilchen, Ruhemasse", "6,6442 x 10^-27 kg"},
+    {"Atomare Masseneinheit", "1,6605655 x 10^-27 kg"},
+    {"Avogadro-Konstante", "6,022 x 10^26 kMol^-1"},
+    {"Boltzmann-Konstante", "1,38066 x 10^-23 J K^-1"},
+    {"Bohrscher Radius", "5,291 x 10^-11 m"},
+    {"Bohrsches Magneton", "9,273 x 10^-24 A m^2"},
+    {"Compton-Wellenl\xE4nge des Elektrons", "2,426 x 10^-12 m"},
+    {"Deuteron, Ruhemasse", "3,3434 x 10^-27 kg"},
+    {"Elektrische Feldkonstante", "8,8542 x 10^-12 F m^-1"},
+    {"Elektron, Ladung", "1,6022 x 10^-19 A s"},
+    {"Elektron, Ladung spez.", "1,7588 x 10^11 A s kg^-1"},
+    {"Elektron, Radius", "2,8178 x 10^-15 m"},
+    {"Elektron, Ruheenergie", "8,187 x 10^-14 J"},
+    {"Elektron, Ruhemasse", "9,1095 x 10^-31 kg"},
+    {"Faraday-Konstante", "9,6485 x 10^7 A s kmol^-1"},
+    {"Graviations-Konstante", "6,672 x 10^-11 m^3 kg^-1 s^-2)"},
+    {"Lichtgeschwindigkeit im Vakuum", "2,99793 x 10^8 m s-1"},
+    {"Loschmidt-Konstante", "2,6868 x 10^25 m^-3"},
+    {"Magnetische Feldkonstante", "1,2566 x 10^-6 H m^-1"},
+    {"Molare Gaskonstante", "8,314 x 10^3 J K^-1 kmol^-1"},
+    {"Molvolumen idealer Gase", "22,414 m^3 kmol^-1"},
+    {"Neutron, Ruheenergie", "1,5053 x 10^-10 J"},
+    {"Neutron, Ruhemasse", "1,6748 x 10^-27 kg"},
+    {"Physikalischer Normaldruck", "1,01325 x 10^5 Pa"},
+    {"Planck-Konstante", "6,6262 x 10^-34 J s"},
+    {"Proton, Ladung spez.", "9,5790 x 10^7 A s kg^-1"},
+    {"Proton, Ruheenergie", "1,5032 x 10^-10 J"},
+    {"Proton, Ruhemasse", "1,6726 x 10^-27 kg"},
+    {"Rydberg-Konstante f\xFCr das H-Atom", "1,0968 x 10^7 m^-1"},
+    {"Wasserstoff-Atom, Ruhemasse", "1,67343 x 10^-27 kg"},
+    {"Wellenwiderstand des Vakuums", "376,731 Ohm"},
+    {"Wien-Konstante", "2,8978 x 10^-3 m K"},
+}};
+
+std::string konstantenZeile(const PhysKonstante& k) {
+    std::string s(k.Name);
+    s += '\t';
+    s += k.Wert;
+    return s;
+}
+
+// Symbol in 2 characters, " = ", name in 5 characters, " = ", power of ten; 0xB5 is the micro sign.
+const std::array<std::string_view, 17> kVorsatzzeilen = {
+    "E  = Exa   = 10^18",  "P  = Peta  = 10^15",  "T  = Tera  = 10^12",  "G  = Giga  = 10^9",
+    "M  = Mega  = 10^6",   "k  = Kilo  = 10^3",   "h  = Hekto = 10^2",   "da = Deka  = 10^1",
+    "-------------------", "d  = Dezi  = 10^-1",  "c  = Zenti = 10^-2",  "m  = Milli = 10^-3",
+    "\xB5  = Mikro = 10^-6", "n  = Nano  = 10^-9", "p  = Piko  = 10^-12", "f  = Femto = 10^-15",
+    "a  = Atto  = 10^-18",
+};
+
+} // namespace qnt

@@ -1,0 +1,19 @@
+#include "reference/Referenzdatei.h"
+
+#include "data/Dateischicht.h"
+#include "data/Fehler.h"
+#include "data/Textdatei.h"
+
+namespace qnt {
+
+std::string ladeReferenzdatei(std::string_view name) {
+    std::string inhalt;
+    if (!liesGanzeDatei(name, inhalt)) throw dateiNichtOeffnenFehler(std::string(name));
+    return inhalt;
+}
+
+std::vector<std::string> ladeReferenzzeilen(std::string_view name) {
+    return zerlegeZeilen(ladeReferenzdatei(name));
+}
+
+} // namespace qnt

@@ -1,0 +1,388 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "data/Cp1252.h"
+#include "data/Fehler.h"
+#include "reference/Elementdaten.h"
+#include "reference/Festtabellen.h"
+#include "reference/Stoffwerte.h"
+#include "reference/Tabellendaten.h"
+
+using namespace qnt;
+
+namespace {
+
+// A fresh current directory for the files one case writes.
+class Ordner {
+public:
+    Ordner() : vorher_(std::filesystem::current_path()) {
+        pfad_ = std::filesystem::temp_directory_path() /
+                ("qnt_referenz_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "_" +
+                 std::to_string(++zaehler_));
+        std::filesystem::create_directories(pfad_);
+        std::filesystem::current_path(pfad_);
+    }
+    ~Ordner() {
+        std::filesystem::current_path(vorher_);
+        std::error_code ec;
+        std::filesystem::remove_all(pfad_, ec);
+    }
+    void schreibe(const std::string& name, const std::string& inhalt) const {
+        std::ofstream(pfad_ / name, std::ios::binary) << inhalt;
+    }
+
+private:
+    std::filesystem::path vorher_, pfad_;
+    static inline int zaehler_ = 0;
+};
+
+std::string fehlertext(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const LaufzeitFehler& e) {
+        return e.what();
+    }
+    return "(kein Fehler)";
+}
+
+// Fields 1..12 of "Stoffw1.nfo": name, (unread), density, heat capacity, melting, boiling, fusion,
+// vaporisation, conductivity, linear and volume expansion, resistivity. Mixed line ends on purpose.
+const std::string kStoffw1 = "Eisen\tFe\t7860\t0,45\t1535\t2750\t277\t6340\t80\t0,012\t0,036\t0,1\r\n"
+                             "Wasser\t\t998\t4,18\t0\t100\t334\t2257\t0,6\r"
+                             "\t\t1000\n"
+                             "Luft\r\n"
+                             "Quecksilber\t\t\t\t-38,8\r\n";
+
+} // namespace
+
+// ---- substance data -------------------------------------------------------------------------------
+
+TEST(Stoffdaten, UeberschriftUndBedingungszeileJeThema) {
+    struct Fall {
+        const char* thema;
+        const char* ueberschrift;
+        const char* bedingung;
+    };
+    const Fall faelle[] = {
+        {"Brennwert", "Brennwert in MJ/kg", ""},
+        {"Dichte", "Dichte in kg/m\xB3", "(bei 20\xB0 C und 1013 mbar)"},
+        {"Elastizit\xE4tsmodul", "Elastizit\xE4tsmodul in kN/mm\xB2", "(bei 20\xB0 C)"},
+        {"Historische Bez. von Stoffen und Handelsnamen", "Historische Bez. von Stoffen und Handelsnamen", ""},
+        {"L\xE4ngenausdehnungskoeffizient", "L\xE4ngenausdehnungskoeffizient in mm/(m K)", "(bei 20\xB0" "C)"},
+        {"L\xF6slichkeit von Stoffen in Wasser", "L\xF6slichkeit von Stoffen in Wasser",
+         "(g Stoff in 100 g Wasser bei 20\xB0" "C)"},
+        {"MAK-Werte in mg/m\xB3", "MAK-Werte in mg/m\xB3", ""},
+        {"MAK-Werte in ppm", "MAK-Werte in ppm", ""},
+        {"Schmelzpunkte", "Schmelzpunkte in \xB0" "C", "(bei 1013 mbar)"},
+        {"Schmelzw\xE4rme", "Schmelzw\xE4rme in kJ/kg", "(bei 20\xB0" "C und 1013 mbar)"},
+        {"Sch\xFCttdichte", "Sch\xFCttdichte in kg/m\xB3", ""},
+        {"Spez. elektrischer Widerstand", "Spez. elektrischer Widerstand in Ohm mm\xB2/m", "(bei 20\xB0 C)"},
+        {"Spez. W\xE4rmekapazit\xE4t", "Spez. W\xE4rmekapazit\xE4t in kJ/(kg K)", "(bei 20\xB0 C und 1013 mbar)"},
+        {"Volumenausdehnungskoeffizient", "Volumenausdehnungskoeffizient in dm\xB3/(m\xB3 K)", "(bei 20\xB0" "C)"},
+    };
+    for (const auto& f : faelle) {
+        const StoffThema* t = findeStoffThema(f.thema);
+        ASSERT_NE(t, nullptr) << f.thema;
+        EXPECT_EQ(stoffUeberschrift(*t), f.ueberschrift);
+        EXPECT_EQ(stoffBedingungszeile(*t), f.bedingung) << f.thema;
+    }
+}
+
+TEST(Stoffdaten, AchtzehnThemenInAuswahlordnungMitBrennwertZuerst) {
+    ASSERT_EQ(kStoffThemen.size(), 18u);
+    EXPECT_EQ(kStoffThemen.front().Text, "Brennwert");
+    EXPECT_EQ(kStoffThemen.back().Text, "W\xE4rmeleitf\xE4higkeit");
+    std::set<std::string_view> texte;
+    for (const auto& t : kStoffThemen) texte.insert(t.Text);
+    EXPECT_EQ(texte.size(), 18u);
+    EXPECT_EQ(findeStoffThema("dichte"), nullptr);
+    EXPECT_EQ(findeStoffThema("Dichte "), nullptr);
+}
+
+TEST(Stoffdaten, TabweiteAchtzigNurFuerHistorischeBezeichnungen) {
+    for (const auto& t : kStoffThemen)
+        EXPECT_EQ(stoffTabweite(t), t.Text == "Historische Bez. von Stoffen und Handelsnamen" ? 80 : 120) << t.Text;
+}
+
+TEST(Stoffdaten, JedesThemaListetNurZeilenMitWertInDateiordnung) {
+    Ordner o;
+    o.schreibe("Stoffw1.nfo", kStoffw1);
+    struct Fall {
+        const char* thema;
+        std::vector<std::string> eintraege;
+    };
+    const Fall faelle[] = {
+        {"Dichte", {"Eisen\t7860", "Wasser\t998", "\t1000"}}, // the name-less line shows tab + value
+        {"Schmelzpunkte", {"Eisen\t1535", "Wasser\t0", "Quecksilber\t-38,8"}},
+        {"W\xE4rmeleitf\xE4higkeit", {"Eisen\t80", "Wasser\t0,6"}},
+        {"L\xE4ngenausdehnungskoeffizient", {"Eisen\t0,012"}}, // Wasser's line ends before field 10
+        {"Spez. elektrischer Widerstand", {"Eisen\t0,1"}},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(zeigeStoffThema(f.thema).Eintraege, f.eintraege) << f.thema;
+}
+
+TEST(Stoffdaten, ZweiThemenEinerDateiListenVerschiedeneTeilmengen) {
+    Ordner o;
+    o.schreibe("Stoffw4.nfo", "Holz\t\t15\r\nKohle\t30\t29\r\nGas\t50\r\n");
+    o.schreibe("Stoffw3.nfo", "Ammoniak\t20\t14\r\nBlei\t\t0,1\r\n");
+    EXPECT_EQ(zeigeStoffThema("Brennwert").Eintraege, (std::vector<std::string>{"Kohle\t30", "Gas\t50"}));
+    EXPECT_EQ(zeigeStoffThema("Heizwert").Eintraege, (std::vector<std::string>{"Holz\t15", "Kohle\t29"}));
+    EXPECT_EQ(zeigeStoffThema("MAK-Werte in ppm").Eintraege, (std::vector<std::string>{"Ammoniak\t20"}));
+    EXPECT_EQ(zeigeStoffThema("MAK-Werte in mg/m\xB3").Eintraege,
+              (std::vector<std::string>{"Ammoniak\t14", "Blei\t0,1"}));
+    const StoffAnzeige ppm = zeigeStoffThema("MAK-Werte in ppm");
+    EXPECT_EQ(ppm.Ueberschrift, "MAK-Werte in ppm");
+    EXPECT_EQ(ppm.Bedingungszeile, "");
+}
+
+TEST(Stoffdaten, LeereDateiGibtLeereListeMitUeberschriftUndBedingung) {
+    Ordner o;
+    o.schreibe("Stoffw1.nfo", "");
+    const StoffAnzeige a = zeigeStoffThema("Siedepunkte");
+    EXPECT_TRUE(a.Eintraege.empty());
+    EXPECT_EQ(a.Ueberschrift, "Siedepunkte in \xB0" "C");
+    EXPECT_EQ(a.Bedingungszeile, "(bei 1013 mbar)");
+    EXPECT_EQ(a.Tabweite, 120);
+}
+
+TEST(Stoffdaten, FehlendeDateiMeldetIhrenNamen) {
+    Ordner o;
+    EXPECT_EQ(fehlertext([] { zeigeStoffThema("Heizwert"); }), "Datei Stoffw4.nfo kann nicht ge\xF6" "ffnet werden");
+    EXPECT_EQ(fehlertext([] { zeigeStoffThema("Historische Bez. von Stoffen und Handelsnamen"); }),
+              "Datei Stoffw7.nfo kann nicht ge\xF6" "ffnet werden");
+}
+
+TEST(Stoffdaten, UnbekanntesThemaZeigtNichtsUndLiestKeineDatei) {
+    Ordner o;
+    const StoffAnzeige a = zeigeStoffThema("Dicht");
+    EXPECT_TRUE(a.Eintraege.empty());
+    EXPECT_EQ(a.Ueberschrift, "");
+    EXPECT_EQ(a.Bedingungszeile, "");
+}
+
+// ---- chemical elements ----------------------------------------------------------------------------
+
+TEST(Elemente, Gruppentext) {
+    struct Fall {
+        const char* name;
+        const char* code;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {"Actinoide", "A", "Actinoide"},
+        {"Lanthanoide", "L", "Lanthanoide"},
+        {"Hauptgruppe", "H3", "3. Hauptgruppe"},
+        {"Nebengruppe", "N5", "5. Nebengruppe"},
+        {"jeder andere Buchstabe ist Nebengruppe", "X8", "8. Nebengruppe"},
+        {"nur eine Ziffer zaehlt", "N12", "1. Nebengruppe"},
+        {"klein h ist keine Hauptgruppe", "h2", "2. Nebengruppe"},
+        {"A mit Zusatz ist kein Actinoid", "A3", "3. Nebengruppe"},
+        {"L mit Zusatz ist kein Lanthanoid", "L ", " . Nebengruppe"},
+        {"H ohne Nummer", "H", ". Hauptgruppe"},
+        {"leeres Feld", "", ". Nebengruppe"},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(gruppenText(f.code), f.text) << f.name;
+}
+
+TEST(Elemente, ZustandUndDichtebeschriftung) {
+    struct Fall {
+        const char* code;
+        const char* zustand;
+        std::string_view dichte;
+    };
+    const Fall faelle[] = {
+        {"fest", "fest", elementtext::DichteFestFluessig},
+        {"fl", "fl\xFCssig", elementtext::DichteFestFluessig},
+        {"gas", "gasf\xF6rmig", elementtext::DichteGas},
+        {"Fest", "", elementtext::DichteGas},
+        {"fl\xFCssig", "", elementtext::DichteGas},
+        {"", "", elementtext::DichteGas},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(zustandsText(f.code), f.zustand) << f.code;
+        EXPECT_EQ(elementblatt(std::string("X\tX\t=\t") + f.code).DichteBeschriftung, f.dichte) << f.code;
+    }
+    EXPECT_EQ(elementtext::DichteFestFluessig, "Dichte in g/cm\xB3 bei 20\xB0 C und 1013 mbar:");
+    EXPECT_EQ(elementtext::DichteGas, "Dichte in g/Liter bei 0\xB0 C und 1013 mbar:");
+}
+
+TEST(Elemente, DatenblattAusAllenSechzehnFeldern) {
+    const Elementblatt b = elementblatt("Eisen\tFe\tiron\tfest\t55,845\t26\tN8\t2, 3\t[Ar] 3d6 4s2\t7,874\t1538\t2862"
+                                       "\t0,449\t25,1\tunbekannt\tAltertum");
+    EXPECT_EQ(b.Name, "Eisen");
+    EXPECT_EQ(b.Symbol, "Fe");
+    EXPECT_EQ(b.EnglischerName, "iron");
+    EXPECT_EQ(b.Zustand, "fest");
+    EXPECT_EQ(b.Atommasse, "55,845");
+    EXPECT_EQ(b.Ordnungszahl, "26");
+    EXPECT_EQ(b.Gruppe, "8. Nebengruppe");
+    EXPECT_EQ(b.Oxidationszahl, "2, 3");
+    EXPECT_EQ(b.Elektronenkonfig, "[Ar] 3d6 4s2");
+    EXPECT_EQ(b.Dichte, "7,874");
+    EXPECT_EQ(b.DichteBeschriftung, elementtext::DichteFestFluessig);
+    EXPECT_EQ(b.Schmelzpunkt, "1538");
+    EXPECT_EQ(b.Siedepunkt, "2862");
+    EXPECT_EQ(b.WaermeJeGramm, "0,449");
+    EXPECT_EQ(b.WaermeJeMol, "25,1");
+    EXPECT_EQ(b.Entdeckung, "Entdeckt Altertum von unbekannt");
+}
+
+TEST(Elemente, GleichheitszeichenZeigtDenEigenenNamen) {
+    EXPECT_EQ(elementblatt("Helium\tHe\t=\tgas").EnglischerName, "Helium");
+    EXPECT_EQ(elementblatt("Helium\tHe\t= \tgas").EnglischerName, "= ");
+    EXPECT_EQ(elementblatt("Helium\tHe\t\tgas").EnglischerName, "");
+}
+
+TEST(Elemente, EntdeckungszeileAuchOhneFelder) {
+    EXPECT_EQ(elementblatt("Gold\tAu\t=\tfest").Entdeckung, "Entdeckt  von ");
+    EXPECT_EQ(elementblatt("").Entdeckung, "Entdeckt  von ");
+    EXPECT_EQ(elementblatt("a\t\t\t\t\t\t\t\t\t\t\t\t\t\tCurie\t1898").Entdeckung, "Entdeckt 1898 von Curie");
+}
+
+TEST(Elemente, LeereZeileBehaeltIhrenPlatzInDerListe) {
+    EXPECT_EQ(elementNamen({"Wasserstoff\tH", "", "Lithium\tLi"}),
+              (std::vector<std::string>{"Wasserstoff", "", "Lithium"}));
+}
+
+// ---- built-in tables ------------------------------------------------------------------------------
+
+TEST(Konstanten, DreiunddreissigZeilenMitTabZwischenNameUndWert) {
+    ASSERT_EQ(kPhysKonstanten.size(), 33u);
+    struct Fall {
+        std::size_t nr;
+        const char* zeile;
+    };
+    const Fall faelle[] = {
+        {1, "Absol. Nullpunkt der Temperatur\t-273,15\xB0 C"},
+        {8, "Compton-Wellenl\xE4nge des Elektrons\t2,426 x 10^-12 m"},
+        {17, "Graviations-Konstante\t6,672 x 10^-11 m^3 kg^-1 s^-2)"},
+        {18, "Lichtgeschwindigkeit im Vakuum\t2,99793 x 10^8 m s-1"},
+        {30, "Rydberg-Konstante f\xFCr das H-Atom\t1,0968 x 10^7 m^-1"},
+        {33, "Wien-Konstante\t2,8978 x 10^-3 m K"},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(konstantenZeile(kPhysKonstanten[f.nr - 1]), f.zeile) << f.nr;
+    for (const auto& k : kPhysKonstanten) {
+        EXPECT_EQ(k.Name.find('\t'), std::string_view::npos);
+        EXPECT_FALSE(k.Wert.empty()) << k.Name;
+    }
+    EXPECT_EQ(kKonstantenTabweite, 120);
+}
+
+TEST(Vorsatz, SiebzehnZeilenInSpaltenMitMikrozeichen) {
+    ASSERT_EQ(kVorsatzzeilen.size(), 17u);
+    EXPECT_EQ(kVorsatzzeilen[0], "E  = Exa   = 10^18");
+    EXPECT_EQ(kVorsatzzeilen[8], std::string(19, '-'));
+    EXPECT_EQ(kVorsatzzeilen[12], "\xB5  = Mikro = 10^-6");
+    EXPECT_EQ(static_cast<unsigned char>(kVorsatzzeilen[12][0]), 0xB5);
+    EXPECT_EQ(kVorsatzzeilen[16], "a  = Atto  = 10^-18");
+    std::size_t laengste = 0;
+    for (std::size_t i = 0; i < kVorsatzzeilen.size(); ++i) {
+        laengste = std::max(laengste, kVorsatzzeilen[i].size());
+        if (i == 8) continue;
+        EXPECT_EQ(kVorsatzzeilen[i].substr(2, 3), " = ") << i;
+        EXPECT_EQ(kVorsatzzeilen[i].substr(10, 6), " = 10^") << i;
+    }
+    EXPECT_EQ(kVorsatzzeilen[8].size(), laengste);
+}
+
+// ---- miscellaneous tables -------------------------------------------------------------------------
+
+TEST(DivDaten, BereicheFuellenDieZeilen1Bis153Lueckenlos) {
+    int naechste = 1;
+    for (const auto& t : kTabellenThemen) {
+        EXPECT_EQ(t.Von, naechste) << t.Text;
+        EXPECT_GE(t.Bis, t.Von);
+        naechste = t.Bis + 1;
+    }
+    EXPECT_EQ(naechste, 154);
+}
+
+TEST(DivDaten, ZeilenzahlSpaltenUndMasseJeThema) {
+    struct Fall {
+        const char* thema;
+        int zeilen, spalten, tabweite, abstand, mehrbreite;
+    };
+    const Fall faelle[] = {
+        {"Windst\xE4rken (Beaufort-Skala)", 18, 4, 55, 85, 150},
+        {"Seest\xE4rken", 10, 5, 50, 75, 180},
+        {"Erdbebenst\xE4rken (Mercalli)", 12, 3, 60, 90, 250},
+        {"Erdbebenst\xE4rken (Richter)", 12, 2, 60, 90, 150},
+        {"Erdbebenst\xE4rken (GOST)", 12, 3, 100, 150, 350},
+        {"Lichtempfindlichkeit von Fotomaterial", 21, 5, 40, 60, 30},
+        {"Frequenzen/Wellenl\xE4ngen elektromagnetischer Wellen", 28, 3, 100, 150, 180},
+        {"Lautst\xE4rken", 15, 3, 60, 90, 100},
+        {"Papierformate nach DIN", 9, 6, 60, 90, 250},
+        {"Buchformate", 10, 3, 60, 90, 0},
+        {"Seebebenst\xE4rken (Sieberg-Skala)", 6, 2, 40, 60, 150},
+    };
+    for (const auto& f : faelle) {
+        const TabellenThema* t = findeTabellenThema(f.thema);
+        ASSERT_NE(t, nullptr) << f.thema;
+        EXPECT_EQ(t->zeilenzahl(), f.zeilen) << f.thema;
+        EXPECT_EQ(t->spaltenzahl(), f.spalten) << f.thema;
+        EXPECT_EQ(t->Tabweite, f.tabweite) << f.thema;
+        EXPECT_EQ(t->Abstand, f.abstand) << f.thema;
+        EXPECT_EQ(t->Mehrbreite, f.mehrbreite) << f.thema;
+    }
+    const TabellenThema* papier = findeTabellenThema("Papierformate nach DIN");
+    EXPECT_EQ(papier->Spalten[1], "Gr\xF6\xDF" "e");
+    EXPECT_EQ(papier->Spalten[5], "Reihe D in mm");
+    EXPECT_EQ(findeTabellenThema("Buchformate")->Spalten[2], "R\xFC" "ckenh\xF6he in cm");
+}
+
+TEST(DivDaten, AuswahlListetJedesThemaEinmalAlphabetisch) {
+    std::set<std::string_view> alle;
+    for (const auto& t : kTabellenThemen) alle.insert(t.Text);
+    const std::set<std::string_view> sortiert(kTabellenThemenSortiert.begin(), kTabellenThemenSortiert.end());
+    EXPECT_EQ(sortiert, alle);
+    EXPECT_EQ(kTabellenThemenSortiert.front(), "Buchformate");
+    for (std::size_t i = 1; i < kTabellenThemenSortiert.size(); ++i)
+        EXPECT_LT(grossCp1252(kTabellenThemenSortiert[i - 1]), grossCp1252(kTabellenThemenSortiert[i]));
+}
+
+TEST(DivDaten, JedesThemaZeigtGenauSeinenBereich) {
+    std::vector<std::string> datei;
+    for (int i = 1; i <= 153; ++i) datei.push_back("Zeile " + std::to_string(i) + "\tB");
+    for (const auto& t : kTabellenThemen) {
+        const TabellenAuszug a = tabellenZeilen(datei, t);
+        EXPECT_FALSE(a.FehlendeZeile.has_value()) << t.Text;
+        ASSERT_EQ(static_cast<int>(a.Zeilen.size()), t.zeilenzahl()) << t.Text;
+        EXPECT_EQ(a.Zeilen.front(), "Zeile " + std::to_string(t.Von) + "\tB");
+        EXPECT_EQ(a.Zeilen.back(), "Zeile " + std::to_string(t.Bis) + "\tB");
+    }
+}
+
+TEST(DivDaten, FehlendeZeilenMeldenDenNullbasiertenIndexDerErsten) {
+    struct Fall {
+        const char* name;
+        int zeilenInDatei;
+        const char* thema;
+        std::size_t gezeigt;
+        int fehlend;
+    };
+    const Fall faelle[] = {
+        {"Sieberg halb da", 150, "Seebebenst\xE4rken (Sieberg-Skala)", 3, 150},
+        {"Sieberg ohne Zeile", 147, "Seebebenst\xE4rken (Sieberg-Skala)", 0, 147},
+        {"leere Datei, Buchformate", 0, "Buchformate", 0, 137},
+        {"leere Datei, Beaufort", 0, "Windst\xE4rken (Beaufort-Skala)", 0, 0},
+        {"Beaufort bis auf die letzte", 17, "Windst\xE4rken (Beaufort-Skala)", 17, 17},
+    };
+    for (const auto& f : faelle) {
+        const std::vector<std::string> datei(static_cast<std::size_t>(f.zeilenInDatei), "x");
+        const TabellenAuszug a = tabellenZeilen(datei, *findeTabellenThema(f.thema));
+        EXPECT_EQ(a.Zeilen.size(), f.gezeigt) << f.name;
+        ASSERT_TRUE(a.FehlendeZeile.has_value()) << f.name;
+        EXPECT_EQ(*a.FehlendeZeile, f.fehlend) << f.name;
+    }
+    EXPECT_STREQ(listenIndexFehler(150).what(), "Der Index der Liste \xFC" "berschreitet das Maximum (150)");
+}
+
+TEST(DivDaten, ZeilenBleibenGanzSamtTabs) {
+    const std::vector<std::string> datei(153, "A4\t210 x 297\t\t");
+    const TabellenAuszug a = tabellenZeilen(datei, *findeTabellenThema("Papierformate nach DIN"));
+    EXPECT_EQ(a.Zeilen.front(), "A4\t210 x 297\t\t");
+}
