@@ -52,7 +52,8 @@ Elementblatt elementblatt(std::string_view zeile) {
 std::vector<std::string> elementNamen(const std::vector<std::string>& zeilen) {
     std::vector<std::string> namen;
     namen.reserve(zeilen.size());
-    for (const auto& z : zeilen) namen.push_back(ZeilenFeld(z, '\t', 1));
+    for (const auto& z : zeilen)
+        namen.push_back(ZeilenFeld(z, '\t', 1));
     return namen;
 }
 

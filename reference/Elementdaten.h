@@ -18,8 +18,10 @@ inline constexpr std::string_view Elektronenkonfig = "Elektronenkonfig.:";
 inline constexpr std::string_view PhysikalischeDaten = "Physikalische Daten:";
 inline constexpr std::string_view Aggregatzustand = "Aggregatzustand:";
 inline constexpr std::string_view Atommasse = "Atommasse:";
-inline constexpr std::string_view Schmelzpunkt = "Schmelzpunkt in \xB0" "C:";
-inline constexpr std::string_view Siedepunkt = "Siedepunkt in \xB0" "C:";
+inline constexpr std::string_view Schmelzpunkt = "Schmelzpunkt in \xB0"
+                                                 "C:";
+inline constexpr std::string_view Siedepunkt = "Siedepunkt in \xB0"
+                                               "C:";
 inline constexpr std::string_view Waermekapazitaet = "Spez. W\xE4rmekapazit\xE4t bei 25\xB0 C und 1 bar";
 inline constexpr std::string_view JeGramm = "in J/g K:";
 inline constexpr std::string_view JeMol = "in J/mol K:";

@@ -48,9 +48,9 @@ std::string konstantenZeile(const PhysKonstante& k) {
 
 // Symbol in 2 characters, " = ", name in 5 characters, " = ", power of ten; 0xB5 is the micro sign.
 const std::array<std::string_view, 17> kVorsatzzeilen = {
-    "E  = Exa   = 10^18",  "P  = Peta  = 10^15",  "T  = Tera  = 10^12",  "G  = Giga  = 10^9",
-    "M  = Mega  = 10^6",   "k  = Kilo  = 10^3",   "h  = Hekto = 10^2",   "da = Deka  = 10^1",
-    "-------------------", "d  = Dezi  = 10^-1",  "c  = Zenti = 10^-2",  "m  = Milli = 10^-3",
+    "E  = Exa   = 10^18",    "P  = Peta  = 10^15", "T  = Tera  = 10^12",  "G  = Giga  = 10^9",
+    "M  = Mega  = 10^6",     "k  = Kilo  = 10^3",  "h  = Hekto = 10^2",   "da = Deka  = 10^1",
+    "-------------------",   "d  = Dezi  = 10^-1", "c  = Zenti = 10^-2",  "m  = Milli = 10^-3",
     "\xB5  = Mikro = 10^-6", "n  = Nano  = 10^-9", "p  = Piko  = 10^-12", "f  = Femto = 10^-15",
     "a  = Atto  = 10^-18",
 };

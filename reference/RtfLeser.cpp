@@ -10,7 +10,8 @@ namespace qnt {
 
 std::string RtfAbsatz::text() const {
     std::string s;
-    for (const auto& l : Laeufe) s += l.Text;
+    for (const auto& l : Laeufe)
+        s += l.Text;
     return s;
 }
 
@@ -51,12 +52,18 @@ constexpr int kMaxTiefe = 512;
 
 // Destinations whose text is not part of the shown document.
 constexpr std::array<std::string_view, 36> kVerborgeneZiele = {
-    "stylesheet", "info",      "pict",        "filetbl",    "revtbl",     "header",
-    "headerl",    "headerr",   "headerf",     "footer",     "footerl",    "footerr",
-    "footerf",    "footnote",  "nonshppict",  "objdata",    "listtable",  "listoverridetable",
-    "rsidtbl",    "xmlnstbl",  "pn",          "pnseclvl",   "pntxta",     "pntxtb",
-    "fldinst",    "themedata", "colorschememapping", "latentstyles", "datastore", "bkmkstart",
-    "bkmkend",    "annotation", "atnid",      "atnauthor",  "comment",    "template",
+    "stylesheet",   "info",       "pict",
+    "filetbl",      "revtbl",     "header",
+    "headerl",      "headerr",    "headerf",
+    "footer",       "footerl",    "footerr",
+    "footerf",      "footnote",   "nonshppict",
+    "objdata",      "listtable",  "listoverridetable",
+    "rsidtbl",      "xmlnstbl",   "pn",
+    "pnseclvl",     "pntxta",     "pntxtb",
+    "fldinst",      "themedata",  "colorschememapping",
+    "latentstyles", "datastore",  "bkmkstart",
+    "bkmkend",      "annotation", "atnid",
+    "atnauthor",    "comment",    "template",
 };
 
 constexpr std::array<std::string_view, 10> kUnterstreichungen = {
@@ -91,8 +98,12 @@ int hexWert(char c) {
     return -1;
 }
 
-bool istBuchstabe(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool istZiffer(char c) { return c >= '0' && c <= '9'; }
+bool istBuchstabe(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 class Leser {
 public:
@@ -128,7 +139,7 @@ private:
     RtfDokument dok_;
     Zustand z_;
     std::vector<Zustand> stapel_;
-    int ueberTiefe_ = 0;   // groups opened beyond kMaxTiefe, skipped
+    int ueberTiefe_ = 0;    // groups opened beyond kMaxTiefe, skipped
     bool begonnen_ = false; // the outermost group has been opened
     int zuUeberspringen_ = 0;
     char32_t hochSurrogat_ = 0;
@@ -158,7 +169,8 @@ private:
             return;
         }
         if (stapel_.empty()) return; // a stray brace
-        if (z_.ziel == Ziel::Schrifttabelle && stapel_.back().ziel != Ziel::Schrifttabelle) schliesseSchriftAb();
+        if (z_.ziel == Ziel::Schrifttabelle && stapel_.back().ziel != Ziel::Schrifttabelle)
+            schliesseSchriftAb();
         z_ = stapel_.back();
         stapel_.pop_back();
         // Whatever follows the document's outermost group is not part of it.
@@ -193,7 +205,8 @@ private:
             return;
         }
         const std::size_t a = p_;
-        while (p_ < q_.size() && istBuchstabe(q_[p_])) ++p_;
+        while (p_ < q_.size() && istBuchstabe(q_[p_]))
+            ++p_;
         const std::string_view wort = q_.substr(a, p_ - a);
         int wert = 0;
         const bool hatWert = parameter(wert);
@@ -235,7 +248,8 @@ private:
             steuerwort("par", false, 0);
             return;
         default:
-            // "\-" (optional hyphen), "\|", "\:" and unknown symbols show nothing, but count as a fallback character.
+            // "\-" (optional hyphen), "\|", "\:" and unknown symbols show nothing, but count as a fallback
+            // character.
             if (zuUeberspringen_ > 0) --zuUeberspringen_;
             return;
         }
@@ -280,8 +294,10 @@ private:
     void schliesseSchriftAb() {
         if (!schriftOffen_) return;
         auto& n = schrift_.Name;
-        while (!n.empty() && n.back() == ' ') n.pop_back();
-        while (!n.empty() && n.front() == ' ') n.erase(n.begin());
+        while (!n.empty() && n.back() == ' ')
+            n.pop_back();
+        while (!n.empty() && n.front() == ' ')
+            n.erase(n.begin());
         if (n == "Symbol") schrift_.Symbol = true;
         if (!dok_.schrift(schrift_.Nummer)) dok_.Schriften.push_back(schrift_);
         schriftOffen_ = false;
@@ -476,8 +492,12 @@ private:
 
 } // namespace
 
-RtfDokument leseRtf(std::string_view rtf) { return Leser(rtf).lies(); }
+RtfDokument leseRtf(std::string_view rtf) {
+    return Leser(rtf).lies();
+}
 
-RtfDokument ladeRtfDatei(std::string_view name) { return leseRtf(ladeReferenzdatei(name)); }
+RtfDokument ladeRtfDatei(std::string_view name) {
+    return leseRtf(ladeReferenzdatei(name));
+}
 
 } // namespace qnt

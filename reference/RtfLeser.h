@@ -41,7 +41,7 @@ struct RtfAbsatz {
 
 struct RtfSchrift {
     int Nummer = 0;
-    std::string Name; // UTF-8
+    std::string Name;    // UTF-8
     bool Symbol = false; // a symbol font: its glyphs are no letters
 };
 

@@ -12,12 +12,12 @@ inline constexpr std::string_view kTabellenDatei = "STOFFW9.NFO";
 
 struct TabellenThema {
     std::string_view Text;
-    int Von; // first line, 1-based
-    int Bis; // last line, inclusive
-    int Tabweite; // list-box tab units (4 units are one average character width)
+    int Von;                                 // first line, 1-based
+    int Bis;                                 // last line, inclusive
+    int Tabweite;                            // list-box tab units (4 units are one average character width)
     std::array<std::string_view, 6> Spalten; // empty after the last heading
-    int Abstand;    // pixels from one heading's left edge to the next
-    int Mehrbreite; // pixels added to the viewer, its frame and its list
+    int Abstand;                             // pixels from one heading's left edge to the next
+    int Mehrbreite;                          // pixels added to the viewer, its frame and its list
     int spaltenzahl() const;
     int zeilenzahl() const { return Bis - Von + 1; }
 };

@@ -71,18 +71,30 @@ TEST(Stoffdaten, UeberschriftUndBedingungszeileJeThema) {
         {"Brennwert", "Brennwert in MJ/kg", ""},
         {"Dichte", "Dichte in kg/m\xB3", "(bei 20\xB0 C und 1013 mbar)"},
         {"Elastizit\xE4tsmodul", "Elastizit\xE4tsmodul in kN/mm\xB2", "(bei 20\xB0 C)"},
-        {"Historische Bez. von Stoffen und Handelsnamen", "Historische Bez. von Stoffen und Handelsnamen", ""},
-        {"L\xE4ngenausdehnungskoeffizient", "L\xE4ngenausdehnungskoeffizient in mm/(m K)", "(bei 20\xB0" "C)"},
+        {"Historische Bez. von Stoffen und Handelsnamen", "Historische Bez. von Stoffen und Handelsnamen",
+         ""},
+        {"L\xE4ngenausdehnungskoeffizient", "L\xE4ngenausdehnungskoeffizient in mm/(m K)",
+         "(bei 20\xB0"
+         "C)"},
         {"L\xF6slichkeit von Stoffen in Wasser", "L\xF6slichkeit von Stoffen in Wasser",
-         "(g Stoff in 100 g Wasser bei 20\xB0" "C)"},
+         "(g Stoff in 100 g Wasser bei 20\xB0"
+         "C)"},
         {"MAK-Werte in mg/m\xB3", "MAK-Werte in mg/m\xB3", ""},
         {"MAK-Werte in ppm", "MAK-Werte in ppm", ""},
-        {"Schmelzpunkte", "Schmelzpunkte in \xB0" "C", "(bei 1013 mbar)"},
-        {"Schmelzw\xE4rme", "Schmelzw\xE4rme in kJ/kg", "(bei 20\xB0" "C und 1013 mbar)"},
+        {"Schmelzpunkte",
+         "Schmelzpunkte in \xB0"
+         "C",
+         "(bei 1013 mbar)"},
+        {"Schmelzw\xE4rme", "Schmelzw\xE4rme in kJ/kg",
+         "(bei 20\xB0"
+         "C und 1013 mbar)"},
         {"Sch\xFCttdichte", "Sch\xFCttdichte in kg/m\xB3", ""},
         {"Spez. elektrischer Widerstand", "Spez. elektrischer Widerstand in Ohm mm\xB2/m", "(bei 20\xB0 C)"},
-        {"Spez. W\xE4rmekapazit\xE4t", "Spez. W\xE4rmekapazit\xE4t in kJ/(kg K)", "(bei 20\xB0 C und 1013 mbar)"},
-        {"Volumenausdehnungskoeffizient", "Volumenausdehnungskoeffizient in dm\xB3/(m\xB3 K)", "(bei 20\xB0" "C)"},
+        {"Spez. W\xE4rmekapazit\xE4t", "Spez. W\xE4rmekapazit\xE4t in kJ/(kg K)",
+         "(bei 20\xB0 C und 1013 mbar)"},
+        {"Volumenausdehnungskoeffizient", "Volumenausdehnungskoeffizient in dm\xB3/(m\xB3 K)",
+         "(bei 20\xB0"
+         "C)"},
     };
     for (const auto& f : faelle) {
         const StoffThema* t = findeStoffThema(f.thema);
@@ -97,7 +109,8 @@ TEST(Stoffdaten, AchtzehnThemenInAuswahlordnungMitBrennwertZuerst) {
     EXPECT_EQ(kStoffThemen.front().Text, "Brennwert");
     EXPECT_EQ(kStoffThemen.back().Text, "W\xE4rmeleitf\xE4higkeit");
     std::set<std::string_view> texte;
-    for (const auto& t : kStoffThemen) texte.insert(t.Text);
+    for (const auto& t : kStoffThemen)
+        texte.insert(t.Text);
     EXPECT_EQ(texte.size(), 18u);
     EXPECT_EQ(findeStoffThema("dichte"), nullptr);
     EXPECT_EQ(findeStoffThema("Dichte "), nullptr);
@@ -105,7 +118,8 @@ TEST(Stoffdaten, AchtzehnThemenInAuswahlordnungMitBrennwertZuerst) {
 
 TEST(Stoffdaten, TabweiteAchtzigNurFuerHistorischeBezeichnungen) {
     for (const auto& t : kStoffThemen)
-        EXPECT_EQ(stoffTabweite(t), t.Text == "Historische Bez. von Stoffen und Handelsnamen" ? 80 : 120) << t.Text;
+        EXPECT_EQ(stoffTabweite(t), t.Text == "Historische Bez. von Stoffen und Handelsnamen" ? 80 : 120)
+            << t.Text;
 }
 
 TEST(Stoffdaten, JedesThemaListetNurZeilenMitWertInDateiordnung) {
@@ -122,7 +136,8 @@ TEST(Stoffdaten, JedesThemaListetNurZeilenMitWertInDateiordnung) {
         {"L\xE4ngenausdehnungskoeffizient", {"Eisen\t0,012"}}, // Wasser's line ends before field 10
         {"Spez. elektrischer Widerstand", {"Eisen\t0,1"}},
     };
-    for (const auto& f : faelle) EXPECT_EQ(zeigeStoffThema(f.thema).Eintraege, f.eintraege) << f.thema;
+    for (const auto& f : faelle)
+        EXPECT_EQ(zeigeStoffThema(f.thema).Eintraege, f.eintraege) << f.thema;
 }
 
 TEST(Stoffdaten, ZweiThemenEinerDateiListenVerschiedeneTeilmengen) {
@@ -144,16 +159,19 @@ TEST(Stoffdaten, LeereDateiGibtLeereListeMitUeberschriftUndBedingung) {
     o.schreibe("Stoffw1.nfo", "");
     const StoffAnzeige a = zeigeStoffThema("Siedepunkte");
     EXPECT_TRUE(a.Eintraege.empty());
-    EXPECT_EQ(a.Ueberschrift, "Siedepunkte in \xB0" "C");
+    EXPECT_EQ(a.Ueberschrift, "Siedepunkte in \xB0"
+                              "C");
     EXPECT_EQ(a.Bedingungszeile, "(bei 1013 mbar)");
     EXPECT_EQ(a.Tabweite, 120);
 }
 
 TEST(Stoffdaten, FehlendeDateiMeldetIhrenNamen) {
     Ordner o;
-    EXPECT_EQ(fehlertext([] { zeigeStoffThema("Heizwert"); }), "Datei Stoffw4.nfo kann nicht ge\xF6" "ffnet werden");
+    EXPECT_EQ(fehlertext([] { zeigeStoffThema("Heizwert"); }), "Datei Stoffw4.nfo kann nicht ge\xF6"
+                                                               "ffnet werden");
     EXPECT_EQ(fehlertext([] { zeigeStoffThema("Historische Bez. von Stoffen und Handelsnamen"); }),
-              "Datei Stoffw7.nfo kann nicht ge\xF6" "ffnet werden");
+              "Datei Stoffw7.nfo kann nicht ge\xF6"
+              "ffnet werden");
 }
 
 TEST(Stoffdaten, UnbekanntesThemaZeigtNichtsUndLiestKeineDatei) {
@@ -185,7 +203,8 @@ TEST(Elemente, Gruppentext) {
         {"H ohne Nummer", "H", ". Hauptgruppe"},
         {"leeres Feld", "", ". Nebengruppe"},
     };
-    for (const auto& f : faelle) EXPECT_EQ(gruppenText(f.code), f.text) << f.name;
+    for (const auto& f : faelle)
+        EXPECT_EQ(gruppenText(f.code), f.text) << f.name;
 }
 
 TEST(Elemente, ZustandUndDichtebeschriftung) {
@@ -211,8 +230,9 @@ TEST(Elemente, ZustandUndDichtebeschriftung) {
 }
 
 TEST(Elemente, DatenblattAusAllenSechzehnFeldern) {
-    const Elementblatt b = elementblatt("Eisen\tFe\tiron\tfest\t55,845\t26\tN8\t2, 3\t[Ar] 3d6 4s2\t7,874\t1538\t2862"
-                                       "\t0,449\t25,1\tunbekannt\tAltertum");
+    const Elementblatt b =
+        elementblatt("Eisen\tFe\tiron\tfest\t55,845\t26\tN8\t2, 3\t[Ar] 3d6 4s2\t7,874\t1538\t2862"
+                     "\t0,449\t25,1\tunbekannt\tAltertum");
     EXPECT_EQ(b.Name, "Eisen");
     EXPECT_EQ(b.Symbol, "Fe");
     EXPECT_EQ(b.EnglischerName, "iron");
@@ -264,7 +284,8 @@ TEST(Konstanten, DreiunddreissigZeilenMitTabZwischenNameUndWert) {
         {30, "Rydberg-Konstante f\xFCr das H-Atom\t1,0968 x 10^7 m^-1"},
         {33, "Wien-Konstante\t2,8978 x 10^-3 m K"},
     };
-    for (const auto& f : faelle) EXPECT_EQ(konstantenZeile(kPhysKonstanten[f.nr - 1]), f.zeile) << f.nr;
+    for (const auto& f : faelle)
+        EXPECT_EQ(konstantenZeile(kPhysKonstanten[f.nr - 1]), f.zeile) << f.nr;
     for (const auto& k : kPhysKonstanten) {
         EXPECT_EQ(k.Name.find('\t'), std::string_view::npos);
         EXPECT_FALSE(k.Wert.empty()) << k.Name;
@@ -329,14 +350,17 @@ TEST(DivDaten, ZeilenzahlSpaltenUndMasseJeThema) {
         EXPECT_EQ(t->Mehrbreite, f.mehrbreite) << f.thema;
     }
     const TabellenThema* papier = findeTabellenThema("Papierformate nach DIN");
-    EXPECT_EQ(papier->Spalten[1], "Gr\xF6\xDF" "e");
+    EXPECT_EQ(papier->Spalten[1], "Gr\xF6\xDF"
+                                  "e");
     EXPECT_EQ(papier->Spalten[5], "Reihe D in mm");
-    EXPECT_EQ(findeTabellenThema("Buchformate")->Spalten[2], "R\xFC" "ckenh\xF6he in cm");
+    EXPECT_EQ(findeTabellenThema("Buchformate")->Spalten[2], "R\xFC"
+                                                             "ckenh\xF6he in cm");
 }
 
 TEST(DivDaten, AuswahlListetJedesThemaEinmalAlphabetisch) {
     std::set<std::string_view> alle;
-    for (const auto& t : kTabellenThemen) alle.insert(t.Text);
+    for (const auto& t : kTabellenThemen)
+        alle.insert(t.Text);
     const std::set<std::string_view> sortiert(kTabellenThemenSortiert.begin(), kTabellenThemenSortiert.end());
     EXPECT_EQ(sortiert, alle);
     EXPECT_EQ(kTabellenThemenSortiert.front(), "Buchformate");
@@ -346,7 +370,8 @@ TEST(DivDaten, AuswahlListetJedesThemaEinmalAlphabetisch) {
 
 TEST(DivDaten, JedesThemaZeigtGenauSeinenBereich) {
     std::vector<std::string> datei;
-    for (int i = 1; i <= 153; ++i) datei.push_back("Zeile " + std::to_string(i) + "\tB");
+    for (int i = 1; i <= 153; ++i)
+        datei.push_back("Zeile " + std::to_string(i) + "\tB");
     for (const auto& t : kTabellenThemen) {
         const TabellenAuszug a = tabellenZeilen(datei, t);
         EXPECT_FALSE(a.FehlendeZeile.has_value()) << t.Text;
@@ -378,7 +403,8 @@ TEST(DivDaten, FehlendeZeilenMeldenDenNullbasiertenIndexDerErsten) {
         ASSERT_TRUE(a.FehlendeZeile.has_value()) << f.name;
         EXPECT_EQ(*a.FehlendeZeile, f.fehlend) << f.name;
     }
-    EXPECT_STREQ(listenIndexFehler(150).what(), "Der Index der Liste \xFC" "berschreitet das Maximum (150)");
+    EXPECT_STREQ(listenIndexFehler(150).what(), "Der Index der Liste \xFC"
+                                                "berschreitet das Maximum (150)");
 }
 
 TEST(DivDaten, ZeilenBleibenGanzSamtTabs) {

@@ -26,7 +26,9 @@ const char* const kKopf = "{\\rtf1\\ansi\\ansicpg1252\\deff0"
                           "{\\info{\\title Titel}{\\author Jemand}}"
                           "{\\*\\generator Riched20 10.0.19041}\\viewkind4\\uc1 ";
 
-std::string dok(const std::string& rumpf) { return kKopf + rumpf + "}"; }
+std::string dok(const std::string& rumpf) {
+    return kKopf + rumpf + "}";
+}
 
 } // namespace
 
@@ -47,28 +49,38 @@ TEST(RtfLeser, TextDerDokumente) {
         {"Zeilenenden der Datei zaehlen nicht", "{\\rtf1 a\r\nb\nc}", "abc"},
         {"Backslash vor Zeilenende ist Absatz", "{\\rtf1 a\\\r\nb}", "a|b"},
         {"Klammern und Backslash maskiert", "{\\rtf1 \\{x\\} \\\\}", "{x} \\"},
-        {"Hex in Codepage 1252", "{\\rtf1 Gr\\'f6\\'dfe \\'80 \\'C4}", "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC \xC3\x84"},
+        {"Hex in Codepage 1252", "{\\rtf1 Gr\\'f6\\'dfe \\'80 \\'C4}",
+         "Gr\xC3\xB6\xC3\x9F"
+         "e \xE2\x82\xAC \xC3\x84"},
         {"Rohbytes in Codepage 1252", "{\\rtf1 \xE4\xFC}", "\xC3\xA4\xC3\xBC"},
-        {"Unicode mit Ersatzzeichen", "{\\rtf1 \\u8364?5}", "\xE2\x82\xAC" "5"},
+        {"Unicode mit Ersatzzeichen", "{\\rtf1 \\u8364?5}",
+         "\xE2\x82\xAC"
+         "5"},
         {"Unicode mit Hex-Ersatz", "{\\rtf1 \\u252\\'fc!}", "\xC3\xBC!"},
         {"Unicode negativ als Surrogatpaar", "{\\rtf1 \\u-10179?\\u-8704?}", "\xF0\x9F\x98\x80"},
         {"einzelnes Surrogat wird Ersatzzeichen", "{\\rtf1 \\u-10179?x}", "\xEF\xBF\xBDx"},
-        {"uc2 ueberspringt zwei", "{\\rtf1 \\uc2\\u8364 EUx}", "\xE2\x82\xAC" "x"},
-        {"uc0 ueberspringt nichts", "{\\rtf1 \\uc0\\u8364 x}", "\xE2\x82\xAC" "x"},
-        {"Gruppenende beendet das Ueberspringen", "{\\rtf1 {\\u8364}x}", "\xE2\x82\xAC" "x"},
+        {"uc2 ueberspringt zwei", "{\\rtf1 \\uc2\\u8364 EUx}",
+         "\xE2\x82\xAC"
+         "x"},
+        {"uc0 ueberspringt nichts", "{\\rtf1 \\uc0\\u8364 x}",
+         "\xE2\x82\xAC"
+         "x"},
+        {"Gruppenende beendet das Ueberspringen", "{\\rtf1 {\\u8364}x}",
+         "\xE2\x82\xAC"
+         "x"},
         {"unbekannte Steuerwoerter", "{\\rtf1 \\foo a\\bar12 b\\zzz-3 c\\qqq}", "abc"},
         {"unbekanntes Steuersymbol", "{\\rtf1 a\\|b\\-c}", "abc"},
         {"ignorierbares Ziel", "{\\rtf1 {\\*\\generator Foo;}Text}", "Text"},
         {"ignorierbares Ziel verschachtelt", "{\\rtf1 {\\*\\x a{b{c}}d}Text}", "Text"},
         {"Bild uebersprungen", "{\\rtf1 {\\pict\\wmetafile8\\picw10 0a0b0c0d}Bild}", "Bild"},
         {"Binaerdaten mit Klammern", "{\\rtf1 {\\pict\\bin4 }}}}x}y}", "y"},
-        {"Feld zeigt sein Ergebnis", "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://a.example\"}{\\fldrslt Link}}}",
-         "Link"},
+        {"Feld zeigt sein Ergebnis",
+         "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"http://a.example\"}{\\fldrslt Link}}}", "Link"},
         {"Kopf- und Fusszeile unsichtbar", "{\\rtf1 {\\header Kopf}{\\footer Fuss}Mitte}", "Mitte"},
-        {"Sonderzeichen",
-         "{\\rtf1 \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote\\~}",
+        {"Sonderzeichen", "{\\rtf1 \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote\\~}",
          "\xE2\x80\x94\xE2\x80\x93\xE2\x80\xA2\xE2\x80\x98\xE2\x80\x99\xE2\x80\x9C\xE2\x80\x9D\xC2\xA0"},
-        {"Aufzaehlungspunkt der Symbolschrift", dok("{\\pntext\\f2\\'b7\\tab}Punkt\\par"), "\xE2\x80\xA2\tPunkt"},
+        {"Aufzaehlungspunkt der Symbolschrift", dok("{\\pntext\\f2\\'b7\\tab}Punkt\\par"),
+         "\xE2\x80\xA2\tPunkt"},
         {"ueberzaehlige schliessende Klammern", "{\\rtf1 a}}b}", "a"},
         {"schliessende Klammer vor dem Anfang", "}{\\rtf1 a}", "a"},
         {"abgeschnitten in einer Gruppe", "{\\rtf1 {\\b fett", "fett"},
@@ -80,9 +92,12 @@ TEST(RtfLeser, TextDerDokumente) {
         {"nur oeffnende Klammern", "{{{{{{", ""},
         {"leer", "", ""},
         {"Binaerlaenge ueber das Ende", "{\\rtf1 a\\bin999999 xyz", "a"},
-        {"riesiger Parameter", "{\\rtf1 \\fs99999999999999999999 a\\u99999999999 ?b}", "a\xEF\xBF\xBD" "b"},
+        {"riesiger Parameter", "{\\rtf1 \\fs99999999999999999999 a\\u99999999999 ?b}",
+         "a\xEF\xBF\xBD"
+         "b"},
     };
-    for (const auto& f : faelle) EXPECT_EQ(absaetze(leseRtf(f.rtf)), f.text) << f.name;
+    for (const auto& f : faelle)
+        EXPECT_EQ(absaetze(leseRtf(f.rtf)), f.text) << f.name;
 }
 
 TEST(RtfLeser, TiefeVerschachtelungStuerztNichtAb) {
@@ -109,7 +124,8 @@ TEST(RtfLeser, SchriftUndFarbtabelle) {
     EXPECT_EQ(d.farbe(3), nullptr);
     EXPECT_EQ(d.farbe(-1), nullptr);
 
-    const RtfDokument ohneGruppen = leseRtf("{\\rtf1{\\fonttbl\\f0\\fnil Arial;\\f3\\fmodern Courier New;}x}");
+    const RtfDokument ohneGruppen =
+        leseRtf("{\\rtf1{\\fonttbl\\f0\\fnil Arial;\\f3\\fmodern Courier New;}x}");
     ASSERT_EQ(ohneGruppen.Schriften.size(), 2u);
     EXPECT_EQ(ohneGruppen.schrift(3)->Name, "Courier New");
     EXPECT_EQ(ohneGruppen.schrift(1), nullptr);
@@ -141,7 +157,8 @@ TEST(RtfLeser, ZeichenformatGiltBisZumGruppenende) {
 }
 
 TEST(RtfLeser, SchalterMitNullUndUlnone) {
-    const RtfDokument d = leseRtf("{\\rtf1 \\b\\i\\ul a\\b0 b\\i0 c\\ulnone d\\ul e\\ul0 f\\strike g\\fs40 h\\fs0 i}");
+    const RtfDokument d =
+        leseRtf("{\\rtf1 \\b\\i\\ul a\\b0 b\\i0 c\\ulnone d\\ul e\\ul0 f\\strike g\\fs40 h\\fs0 i}");
     const auto& l = d.Absaetze.at(0).Laeufe;
     ASSERT_EQ(l.size(), 9u);
     EXPECT_TRUE(l[0].Format.Fett && l[0].Format.Kursiv && l[0].Format.Unterstrichen);
@@ -156,7 +173,8 @@ TEST(RtfLeser, SchalterMitNullUndUlnone) {
 }
 
 TEST(RtfLeser, AbsatzformatGiltFuerDenAbsatzAnDessenEnde) {
-    const RtfDokument d = leseRtf(dok("\\pard\\qc Titel\\par\\pard\\li720\\fi-360 Punkt\\par\\pard\\qr R\\par Rest"));
+    const RtfDokument d =
+        leseRtf(dok("\\pard\\qc Titel\\par\\pard\\li720\\fi-360 Punkt\\par\\pard\\qr R\\par Rest"));
     ASSERT_EQ(d.Absaetze.size(), 4u);
     EXPECT_EQ(d.Absaetze[0].Format.Ausrichtung, RtfAusrichtung::Zentriert);
     EXPECT_EQ(d.Absaetze[1].Format.Ausrichtung, RtfAusrichtung::Links);
