@@ -102,6 +102,54 @@ const Relation kRelationen[] = {
     {"Dyn", "KRAFT.DAT", 100000, "Dyn", 1, "Newton"},
     {"Poundal ist lb ft/s2", "KRAFT.DAT", 1, "Poundal", 0.138254954376, "Newton"},
     {"Sthene sind 1000 Newton", "KRAFT.DAT", 1, "Sth\xE8ne", 1, "Kilonewton"},
+    // Druck
+    {"Atmosphaere sind 760 Torr", "DRUCK.DAT", 1, "Physikalische Atmosph\xE4re", 760, "Torr"},
+    {"Atmosphaere sind 101325 Pascal", "DRUCK.DAT", 1, "Physikalische Atmosph\xE4re", 101325, "Pascal"},
+    {"technische Atmosphaere sind 10 m Wassersaeule", "DRUCK.DAT", 1, "Technische Atmosph\xE4re", 10,
+     "Meter Wassers\xE4ule"},
+    {"Hektopascal ist Millibar", "DRUCK.DAT", 1, "Hektopascal", 1, "Millibar"},
+    {"Bar sind 1000 Millibar", "DRUCK.DAT", 1, "Bar", 1000, "Millibar"},
+    {"Zoll Hg sind 25,4 mm Hg", "DRUCK.DAT", 1, "Zoll Quecksilbers\xE4ule", 25.4, "Millimeter Quecksilbers\xE4ule"},
+    {"mm Hg konventionell", "DRUCK.DAT", 1, "Millimeter Quecksilbers\xE4ule", 133.322387415, "Pascal"},
+    {"Pariser Zoll sind 12 Linien", "DRUCK.DAT", 1, "Pariser Zoll Quecksilbers\xE4ule", 12,
+     "Pariser Linie Quecksilbers\xE4ule"},
+    {"psi sind 144 psf", "DRUCK.DAT", 1, "Pfund pro Quadratzoll", 144, "Pfund pro Quadratfu\xDF"},
+    {"ksi sind 1000 psi", "DRUCK.DAT", 1, "Kilopfund pro Quadratzoll", 1000, "Pfund pro Quadratzoll"},
+    {"kp/mm2 sind 100 at", "DRUCK.DAT", 1, "Kilopond pro Quadratmillimeter", 100, "Technische Atmosph\xE4re"},
+    {"N/mm2 ist MPa", "DRUCK.DAT", 1, "Newton pro Quadratmillimeter", 1, "Megapascal"},
+    // Energie
+    {"Kilowattstunde sind 3,6 MJ", "ENERGIE.DAT", 1, "Kilowattstunde", 3.6, "Megajoule"},
+    {"Elektronvolt exakt", "ENERGIE.DAT", 1, "Elektronvolt", 1.602176634e-19, "Joule"},
+    {"MeV sind 10^6 eV", "ENERGIE.DAT", 1, "Megaelektronvolt", 1e6, "Elektronvolt"},
+    {"IT-Kilokalorie", "ENERGIE.DAT", 1, "Kilokalorie (IT)", 4186.8, "Joule"},
+    {"thermochemische Kalorie", "ENERGIE.DAT", 1000, "Kalorie (thermochemisch)", 4.184, "Kilojoule"},
+    {"Btu IT", "ENERGIE.DAT", 1, "British thermal unit (IT)", 1055.05585262, "Joule"},
+    {"Quad sind 10^15 Btu", "ENERGIE.DAT", 1, "Quad", 1e15, "British thermal unit (IT)"},
+    {"Steinkohleneinheit", "ENERGIE.DAT", 1, "Tonne Steinkohleneinheit", 29.3076, "Gigajoule"},
+    {"Rohoeleinheit", "ENERGIE.DAT", 1, "Tonne Roh\xF6leinheit", 41.868, "Gigajoule"},
+    {"Rydberg ist halbes Hartree", "ENERGIE.DAT", 2, "Rydberg", 1, "Hartree"},
+    {"Pferdestaerkenstunde", "ENERGIE.DAT", 1, "Pferdest\xE4rkenstunde", 2647795.5, "Joule"},
+    {"Megatonne TNT", "ENERGIE.DAT", 1, "Megatonne TNT", 4.184e15, "Joule"},
+    {"Thermie ist eine Megakalorie 15 Grad", "ENERGIE.DAT", 1, "Thermie", 1e6, "Kalorie (15 \xB0" "C)"},
+    {"Fuss-Pfund sind 12 Zoll-Pfund", "ENERGIE.DAT", 1, "Fu\xDF-Pfund", 12, "Zoll-Pfund"},
+    // Leistung
+    {"PS sind 75 kpm/s", "LEISTUNG.DAT", 1, "Pferdest\xE4rke", 75, "Kilopondmeter pro Sekunde"},
+    {"PS in Watt", "LEISTUNG.DAT", 1, "Pferdest\xE4rke", 735.49875, "Watt"},
+    {"hp sind 550 ft lbf/s", "LEISTUNG.DAT", 1, "Horsepower (mechanisch)", 550, "Fu\xDF-Pfund pro Sekunde"},
+    {"hp in Watt", "LEISTUNG.DAT", 1, "Horsepower (mechanisch)", 745.69987158227022, "Watt"},
+    {"Kaeltetonne sind 12000 Btu/h", "LEISTUNG.DAT", 1, "K\xE4ltetonne", 12000, "British thermal unit pro Stunde"},
+    {"kcal/h sind 1,163 W", "LEISTUNG.DAT", 1, "Kilokalorie pro Stunde (IT)", 1.163, "Watt"},
+    {"Poncelet sind 100 kpm/s", "LEISTUNG.DAT", 1, "Poncelet", 100, "Kilopondmeter pro Sekunde"},
+    // Drehmoment
+    {"Kilopondmeter", "DREHMOME.DAT", 1, "Kilopondmeter", 9.80665, "Newtonmeter"},
+    {"lbf ft sind 12 lbf in", "DREHMOME.DAT", 1, "Pound-force-Fu\xDF", 12, "Pound-force-Zoll"},
+    {"lbf in sind 16 ozf in", "DREHMOME.DAT", 1, "Pound-force-Zoll", 16, "Ounce-force-Zoll"},
+    // Dichte
+    {"g/cm3 ist kg/l", "DICHTE.DAT", 1, "Gramm pro Kubikzentimeter", 1, "Kilogramm pro Liter"},
+    {"kg/l sind 1000 kg/m3", "DICHTE.DAT", 1, "Kilogramm pro Liter", 1000, "Kilogramm pro Kubikmeter"},
+    {"lb/in3 sind 1728 lb/ft3", "DICHTE.DAT", 1, "Pfund pro Kubikzoll", 1728, "Pfund pro Kubikfu\xDF"},
+    {"slug/ft3 sind g mal lb/ft3 durch Fuss", "DICHTE.DAT", 0.3048, "Slug pro Kubikfu\xDF", 9.80665,
+     "Pfund pro Kubikfu\xDF"},
 };
 
 TEST(RelationenWeitere, GeltenAufZwoelfStellen) {
@@ -128,6 +176,8 @@ struct Umfang {
 // The big categories carry 25 to 50 units, the others at least 8.
 const Umfang kUmfaenge[] = {
     {"ZEIT.DAT", 25, 50},     {"GESCHWIN.DAT", 25, 50}, {"BESCHLEU.DAT", 8, 50}, {"KRAFT.DAT", 25, 50},
+    {"DRUCK.DAT", 25, 50},    {"ENERGIE.DAT", 25, 50},  {"LEISTUNG.DAT", 25, 50}, {"DREHMOME.DAT", 8, 50},
+    {"DICHTE.DAT", 8, 50},
 };
 
 TEST(RelationenWeitere, JedesGebietHatSeineBezugseinheitUndGenugEinheiten) {
