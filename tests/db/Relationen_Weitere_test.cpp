@@ -36,7 +36,8 @@ std::vector<TEinheitSatz> liesSaetze(const std::string& datei) {
     const std::string daten = liesDatei(datei);
     std::vector<TEinheitSatz> saetze(daten.size() / kSatzGroesse);
     for (std::size_t i = 0; i < saetze.size(); ++i)
-        std::copy_n(daten.data() + i * kSatzGroesse, kSatzGroesse, reinterpret_cast<char*>(saetze[i].bytes.data()));
+        std::copy_n(daten.data() + i * kSatzGroesse, kSatzGroesse,
+                    reinterpret_cast<char*>(saetze[i].bytes.data()));
     return saetze;
 }
 
@@ -46,7 +47,8 @@ const std::map<std::string, double>& faktoren(const std::string& datei) {
     auto it = cache.find(datei);
     if (it == cache.end()) {
         std::map<std::string, double> f;
-        for (const auto& s : liesSaetze(datei)) f[s.Name()] = s.Faktor();
+        for (const auto& s : liesSaetze(datei))
+            f[s.Name()] = s.Faktor();
         it = cache.emplace(datei, std::move(f)).first;
     }
     return it->second;
@@ -70,27 +72,35 @@ const Relation kRelationen[] = {
     {"julianisches Jahr hat 365,25 Tage", "ZEIT.DAT", 1, "Jahr (julianisch)", 365.25, "Tag"},
     {"julianisches Jahrhundert sind 100 julianische Jahre", "ZEIT.DAT", 1, "Julianisches Jahrhundert", 100,
      "Jahr (julianisch)"},
-    {"Jahrhundert sind 1200 gregorianische Monate", "ZEIT.DAT", 1, "Jahrhundert", 1200, "Monat (gregorianisch)"},
+    {"Jahrhundert sind 1200 gregorianische Monate", "ZEIT.DAT", 1, "Jahrhundert", 1200,
+     "Monat (gregorianisch)"},
     {"vier Quartale sind ein gregorianisches Jahr", "ZEIT.DAT", 4, "Quartal", 1, "Jahr (gregorianisch)"},
     {"kaufmaennisches Jahr hat 12 Zinsmonate", "ZEIT.DAT", 1, "Jahr (kaufm\xE4nnisch)", 12,
      "Monat (kaufm\xE4nnisch)"},
     {"Schaltjahr hat 366 Tage", "ZEIT.DAT", 1, "Schaltjahr", 366, "Tag"},
     {"Stunde hat 1080 Chalakim", "ZEIT.DAT", 1, "Stunde", 1080, "Chelek"},
     {"Dezimaltag hat 100000 Dezimalsekunden", "ZEIT.DAT", 1, "Tag", 100000, "Dezimalsekunde"},
-    {"Sothisperiode sind 1461 aegyptische Jahre", "ZEIT.DAT", 1, "Sothisperiode", 1461, "\xC4gyptisches Jahr"},
+    {"Sothisperiode sind 1461 aegyptische Jahre", "ZEIT.DAT", 1, "Sothisperiode", 1461,
+     "\xC4gyptisches Jahr"},
     {"Moment ist eineinhalb Minuten", "ZEIT.DAT", 2, "Moment (mittelalterlich)", 3, "Minute"},
     // Geschwindigkeit
     {"3,6 km/h sind 1 m/s", "GESCHWIN.DAT", 3.6, "Kilometer pro Stunde", 1, "Meter pro Sekunde"},
     {"Knoten ist 1852 m pro Stunde", "GESCHWIN.DAT", 3600, "Knoten", 1852, "Meter pro Sekunde"},
-    {"Meile pro Stunde ist 88 Fuss pro Minute", "GESCHWIN.DAT", 1, "Meile pro Stunde", 88, "Fu\xDF pro Minute"},
-    {"Meile pro Stunde ist 1,609344 km/h", "GESCHWIN.DAT", 1, "Meile pro Stunde", 1.609344, "Kilometer pro Stunde"},
+    {"Meile pro Stunde ist 88 Fuss pro Minute", "GESCHWIN.DAT", 1, "Meile pro Stunde", 88,
+     "Fu\xDF pro Minute"},
+    {"Meile pro Stunde ist 1,609344 km/h", "GESCHWIN.DAT", 1, "Meile pro Stunde", 1.609344,
+     "Kilometer pro Stunde"},
     {"Meile pro Minute sind 60 mph", "GESCHWIN.DAT", 1, "Meile pro Minute", 60, "Meile pro Stunde"},
     {"Lichtgeschwindigkeit", "GESCHWIN.DAT", 1, "Lichtgeschwindigkeit", 299792458, "Meter pro Sekunde"},
-    {"saechsische Postmeile 1840 ist 7,5 km", "GESCHWIN.DAT", 1, "S\xE4" "chsische Postmeile pro Stunde", 7.5,
-     "Kilometer pro Stunde"},
+    {"saechsische Postmeile 1840 ist 7,5 km", "GESCHWIN.DAT", 1,
+     "S\xE4"
+     "chsische Postmeile pro Stunde",
+     7.5, "Kilometer pro Stunde"},
     // Beschleunigung
-    {"Normfallbeschleunigung", "BESCHLEU.DAT", 1, "Normfallbeschleunigung", 9.80665, "Meter pro Quadratsekunde"},
-    {"Gal ist ein Zentimeter pro Quadratsekunde", "BESCHLEU.DAT", 1, "Gal", 1, "Zentimeter pro Quadratsekunde"},
+    {"Normfallbeschleunigung", "BESCHLEU.DAT", 1, "Normfallbeschleunigung", 9.80665,
+     "Meter pro Quadratsekunde"},
+    {"Gal ist ein Zentimeter pro Quadratsekunde", "BESCHLEU.DAT", 1, "Gal", 1,
+     "Zentimeter pro Quadratsekunde"},
     {"1000 Milligal sind ein Gal", "BESCHLEU.DAT", 1000, "Milligal", 1, "Gal"},
     {"1000 Milli-g sind g", "BESCHLEU.DAT", 1000, "Milli-g", 1, "Normfallbeschleunigung"},
     // Kraft
@@ -109,7 +119,8 @@ const Relation kRelationen[] = {
      "Meter Wassers\xE4ule"},
     {"Hektopascal ist Millibar", "DRUCK.DAT", 1, "Hektopascal", 1, "Millibar"},
     {"Bar sind 1000 Millibar", "DRUCK.DAT", 1, "Bar", 1000, "Millibar"},
-    {"Zoll Hg sind 25,4 mm Hg", "DRUCK.DAT", 1, "Zoll Quecksilbers\xE4ule", 25.4, "Millimeter Quecksilbers\xE4ule"},
+    {"Zoll Hg sind 25,4 mm Hg", "DRUCK.DAT", 1, "Zoll Quecksilbers\xE4ule", 25.4,
+     "Millimeter Quecksilbers\xE4ule"},
     {"mm Hg konventionell", "DRUCK.DAT", 1, "Millimeter Quecksilbers\xE4ule", 133.322387415, "Pascal"},
     {"Pariser Zoll sind 12 Linien", "DRUCK.DAT", 1, "Pariser Zoll Quecksilbers\xE4ule", 12,
      "Pariser Linie Quecksilbers\xE4ule"},
@@ -130,14 +141,17 @@ const Relation kRelationen[] = {
     {"Rydberg ist halbes Hartree", "ENERGIE.DAT", 2, "Rydberg", 1, "Hartree"},
     {"Pferdestaerkenstunde", "ENERGIE.DAT", 1, "Pferdest\xE4rkenstunde", 2647795.5, "Joule"},
     {"Megatonne TNT", "ENERGIE.DAT", 1, "Megatonne TNT", 4.184e15, "Joule"},
-    {"Thermie ist eine Megakalorie 15 Grad", "ENERGIE.DAT", 1, "Thermie", 1e6, "Kalorie (15 \xB0" "C)"},
+    {"Thermie ist eine Megakalorie 15 Grad", "ENERGIE.DAT", 1, "Thermie", 1e6,
+     "Kalorie (15 \xB0"
+     "C)"},
     {"Fuss-Pfund sind 12 Zoll-Pfund", "ENERGIE.DAT", 1, "Fu\xDF-Pfund", 12, "Zoll-Pfund"},
     // Leistung
     {"PS sind 75 kpm/s", "LEISTUNG.DAT", 1, "Pferdest\xE4rke", 75, "Kilopondmeter pro Sekunde"},
     {"PS in Watt", "LEISTUNG.DAT", 1, "Pferdest\xE4rke", 735.49875, "Watt"},
     {"hp sind 550 ft lbf/s", "LEISTUNG.DAT", 1, "Horsepower (mechanisch)", 550, "Fu\xDF-Pfund pro Sekunde"},
     {"hp in Watt", "LEISTUNG.DAT", 1, "Horsepower (mechanisch)", 745.69987158227022, "Watt"},
-    {"Kaeltetonne sind 12000 Btu/h", "LEISTUNG.DAT", 1, "K\xE4ltetonne", 12000, "British thermal unit pro Stunde"},
+    {"Kaeltetonne sind 12000 Btu/h", "LEISTUNG.DAT", 1, "K\xE4ltetonne", 12000,
+     "British thermal unit pro Stunde"},
     {"kcal/h sind 1,163 W", "LEISTUNG.DAT", 1, "Kilokalorie pro Stunde (IT)", 1.163, "Watt"},
     {"Poncelet sind 100 kpm/s", "LEISTUNG.DAT", 1, "Poncelet", 100, "Kilopondmeter pro Sekunde"},
     // Drehmoment
@@ -150,6 +164,36 @@ const Relation kRelationen[] = {
     {"lb/in3 sind 1728 lb/ft3", "DICHTE.DAT", 1, "Pfund pro Kubikzoll", 1728, "Pfund pro Kubikfu\xDF"},
     {"slug/ft3 sind g mal lb/ft3 durch Fuss", "DICHTE.DAT", 0.3048, "Slug pro Kubikfu\xDF", 9.80665,
      "Pfund pro Kubikfu\xDF"},
+    // Winkel
+    {"Vollwinkel sind 360 Grad", "WINKEL.DAT", 1, "Vollwinkel", 360, "Grad"},
+    {"Vollwinkel sind 400 Gon", "WINKEL.DAT", 1, "Vollwinkel", 400, "Gon"},
+    {"Grad sind 3600 Winkelsekunden", "WINKEL.DAT", 1, "Grad", 3600, "Winkelsekunde"},
+    {"rechter Winkel sind 100 Gon", "WINKEL.DAT", 1, "Rechter Winkel", 100, "Gon"},
+    {"Stundenwinkel sind 15 Grad", "WINKEL.DAT", 1, "Stundenwinkel", 15, "Grad"},
+    {"Zeitsekunde sind 15 Winkelsekunden", "WINKEL.DAT", 1, "Zeitsekunde", 15, "Winkelsekunde"},
+    {"NATO-Strich und Warschauer Pakt", "WINKEL.DAT", 6400, "Strich (NATO)", 6000,
+     "Strich (Warschauer Pakt)"},
+    {"Neusekunde sind 0,1 Milligon", "WINKEL.DAT", 10, "Neusekunde", 1, "Milligon"},
+    {"Kompassrose hat 32 Striche", "WINKEL.DAT", 32, "Nautischer Strich", 1, "Umdrehung"},
+    // Frequenz
+    {"3000 U/min sind 50 Hz", "FREQUENZ.DAT", 3000, "Umdrehungen pro Minute", 50, "Hertz"},
+    {"Kilozyklus ist Kilohertz", "FREQUENZ.DAT", 1, "Kilozyklen pro Sekunde", 1, "Kilohertz"},
+    {"Tag hat 24 Stunden", "FREQUENZ.DAT", 24, "Reziproker Tag", 1, "Reziproke Stunde"},
+    // Datenmenge
+    {"Byte hat 8 Bit", "DATENMEN.DAT", 1, "Byte", 8, "Bit"},
+    {"Kibibyte hat 1024 Byte", "DATENMEN.DAT", 1, "Kibibyte", 1024, "Byte"},
+    {"Gibibyte hat 1024 Mebibyte", "DATENMEN.DAT", 1, "Gibibyte", 1024, "Mebibyte"},
+    {"Terabyte sind 1000 Gigabyte", "DATENMEN.DAT", 1, "Terabyte", 1000, "Gigabyte"},
+    {"Diskette 1,44 MB sind 1440 KiB", "DATENMEN.DAT", 1.44, "Megabyte (Diskette)", 1440, "Kibibyte"},
+    {"binaeres Megabyte ist Mebibyte", "DATENMEN.DAT", 1, "Megabyte (bin\xE4r)", 1, "Mebibyte"},
+    {"Nibble ist halbes Byte", "DATENMEN.DAT", 2, "Nibble", 1, "Byte"},
+    {"Quettabyte sind 10^30 Byte", "DATENMEN.DAT", 1, "Quettabyte", 1e30, "Byte"},
+    // Datenuebertragungsrate
+    {"Megabyte pro Sekunde sind 8 Megabit", "DATENRAT.DAT", 1, "Megabyte pro Sekunde", 8,
+     "Megabit pro Sekunde"},
+    {"E1 sind 32 ISDN-Kanaele", "DATENRAT.DAT", 1, "E1-Leitung", 32, "ISDN-B-Kanal"},
+    {"STM-16 sind 16 STM-1", "DATENRAT.DAT", 1, "STM-16", 16, "STM-1"},
+    {"Mebibyte pro Sekunde", "DATENRAT.DAT", 1, "Mebibyte pro Sekunde", 8388608, "Bit pro Sekunde"},
 };
 
 TEST(RelationenWeitere, GeltenAufZwoelfStellen) {
@@ -175,9 +219,10 @@ struct Umfang {
 
 // The big categories carry 25 to 50 units, the others at least 8.
 const Umfang kUmfaenge[] = {
-    {"ZEIT.DAT", 25, 50},     {"GESCHWIN.DAT", 25, 50}, {"BESCHLEU.DAT", 8, 50}, {"KRAFT.DAT", 25, 50},
-    {"DRUCK.DAT", 25, 50},    {"ENERGIE.DAT", 25, 50},  {"LEISTUNG.DAT", 25, 50}, {"DREHMOME.DAT", 8, 50},
-    {"DICHTE.DAT", 8, 50},
+    {"ZEIT.DAT", 25, 50},    {"GESCHWIN.DAT", 25, 50}, {"BESCHLEU.DAT", 8, 50},  {"KRAFT.DAT", 25, 50},
+    {"DRUCK.DAT", 25, 50},   {"ENERGIE.DAT", 25, 50},  {"LEISTUNG.DAT", 25, 50}, {"DREHMOME.DAT", 8, 50},
+    {"DICHTE.DAT", 8, 50},   {"WINKEL.DAT", 25, 50},   {"FREQUENZ.DAT", 8, 50},  {"DATENMEN.DAT", 25, 50},
+    {"DATENRAT.DAT", 8, 50},
 };
 
 TEST(RelationenWeitere, JedesGebietHatSeineBezugseinheitUndGenugEinheiten) {
@@ -206,7 +251,8 @@ TEST(RelationenWeitere, BeschreibungNenntDieBezugseinheit) {
     const TGebiete gebiete = zerlegeGebiete(crLfZeilen(liesDatei(std::string(kGruppenDatei))));
     const std::string info = gebietsinfoAusZeilen(crLfZeilen(liesDatei(std::string(kGebietDatei))));
     std::vector<std::string> dateien = {"TEMPERAT.DAT", "ZAHLENSY.DAT", "BRUECHE.DAT"};
-    for (const auto& u : kUmfaenge) dateien.push_back(u.datei);
+    for (const auto& u : kUmfaenge)
+        dateien.push_back(u.datei);
     for (const auto& datei : dateien) {
         SCOPED_TRACE(datei);
         const auto g = std::find_if(gebiete.begin(), gebiete.end(),
