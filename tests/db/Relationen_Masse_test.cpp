@@ -1,0 +1,144 @@
+// Relations between shipped units of "Masse (Gewichte)" and "Volumen (Hohlmaße)", read from the compiled
+// data files, so that a slip in a source line or in the factor expressions shows up here.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+
+#include "data/Einheit.h"
+
+namespace {
+
+struct Datei {
+    std::map<std::string, double> faktor; // name (code page 1252) -> Faktor
+    std::set<int> laender;
+    int anzahl = 0;
+};
+
+const Datei& lade(const std::string& name) {
+    static std::map<std::string, Datei> cache;
+    auto it = cache.find(name);
+    if (it != cache.end()) return it->second;
+    Datei d;
+    std::ifstream in(std::string(QUANTORA_DATEN_DIR) + "/" + name, std::ios::binary);
+    qnt::TEinheitSatz s;
+    while (in.read(reinterpret_cast<char*>(s.bytes.data()), qnt::kSatzGroesse)) {
+        d.faktor[s.Name()] = s.Faktor();
+        d.laender.insert(s.LandNr());
+        ++d.anzahl;
+    }
+    return cache.emplace(name, std::move(d)).first->second;
+}
+
+double faktor(const char* datei, const char* einheit) {
+    const auto& d = lade(datei);
+    const auto it = d.faktor.find(einheit);
+    if (it == d.faktor.end()) {
+        ADD_FAILURE() << datei << ": keine Einheit '" << einheit << "'";
+        return std::nan("");
+    }
+    return it->second;
+}
+
+::testing::AssertionResult relativGleich(double ist, double soll) {
+    const double abw = std::fabs(ist - soll) / std::fabs(soll);
+    if (abw <= 1e-12) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "ist " << ist << ", soll " << soll << ", relativ " << abw;
+}
+
+constexpr const char* kMasse = "MASSE.DAT";
+constexpr const char* kVolumen = "VOLUMEN.DAT";
+
+// 1 `einheit` = `anzahl` `bezug`
+struct Relation {
+    const char* datei;
+    const char* einheit;
+    double anzahl;
+    const char* bezug;
+};
+
+const Relation kRelationen[] = {
+    {kMasse, "Pfund (avdp.)", 0.45359237, "Kilogramm"},
+    {kMasse, "Unze (avdp.)", 1.0 / 16, "Pfund (avdp.)"},
+    {kMasse, "Grain", 1.0 / 7000, "Pfund (avdp.)"},
+    {kMasse, "Troy-Unze", 480, "Grain"},
+    {kMasse, "Troy-Pfund", 12, "Troy-Unze"},
+    {kMasse, "Pennyweight", 1.0 / 20, "Troy-Unze"},
+    {kMasse, "Stone", 14, "Pfund (avdp.)"},
+    {kMasse, "Long Ton", 2240, "Pfund (avdp.)"},
+    {kMasse, "Short Ton", 2000, "Pfund (avdp.)"},
+    {kMasse, "Hundredweight (brit.)", 8, "Stone"},
+    {kMasse, "Karat (metrisch)", 0.2, "Gramm"},
+    {kMasse, "Tonne", 1000, "Kilogramm"},
+    {kMasse, "Zentner", 50, "Kilogramm"},
+    {kMasse, "Doppelzentner", 2, "Zentner"},
+    {kMasse, "Pud", 40, "Funt"},
+    {kMasse, "Funt", 96, "Solotnik"},
+    {kMasse, "Zentner (preu\xDF" "isch)", 110, "Pfund (preu\xDF" "isch)"},
+    {kMasse, "K\xF6" "lner Mark", 0.5, "Pfund (preu\xDF" "isch)"},
+    {kMasse, "Zentner (bayerisch)", 56, "Kilogramm"},
+    {kMasse, "Quintal (kastilisch)", 4, "Arroba (kastilisch)"},
+    {kMasse, "Arroba (portugiesisch)", 32, "Arr\xE1" "tel"},
+    {kMasse, "Livre (poids de marc)", 9216, "Grain (Paris)"},
+    {kMasse, "Jin", 500, "Gramm"},
+    {kMasse, "Kin (Japan)", 160, "Monme"},
+    {kMasse, "Maund", 100, "Troy-Pfund"},
+    {kMasse, "Tola", 180, "Grain"},
+    {kMasse, "Kantar", 44, "Okka"},
+    {kMasse, "Talent (hebr\xE4" "isch)", 60, "Mine (hebr\xE4" "isch)"},
+    {kMasse, "Libra (r\xF6" "misch)", 288, "Scripulum"},
+    {kMasse, "Skeppund (schwedisch)", 400, "Sk\xE5" "lpund"},
+    {kMasse, "Dalton", 1, "Atomare Masseneinheit"},
+};
+
+TEST(MasseVolumenRelationen, GeltenAufZwoelfStellen) {
+    for (const auto& r : kRelationen) {
+        SCOPED_TRACE(std::string(r.datei) + ": 1 " + r.einheit + " = " + std::to_string(r.anzahl) + " " + r.bezug);
+        EXPECT_TRUE(relativGleich(faktor(r.datei, r.einheit), r.anzahl * faktor(r.datei, r.bezug)));
+    }
+}
+
+// Historical units against the value their law gave them, in base units (kg or m³).
+struct Festlegung {
+    const char* datei;
+    const char* einheit;
+    double wert;
+};
+
+const Festlegung kFestlegungen[] = {
+    {kMasse, "Pfund (preu\xDF" "isch)", 0.467711},        // Preußische Maß- und Gewichtsordnung 1816
+    {kMasse, "Pfund (bayerisch)", 0.560},                  // Bayern 1809
+    {kMasse, "Pfund (badisch)", 0.500},                    // Baden 1810
+    {kMasse, "Zollpfund", 0.500},                          // Zollverein 1858
+    {kMasse, "Pfund (Wien)", 0.560012},                    // Österreich, Umrechnung 1871
+    {kMasse, "Funt", 0.40951241},                          // Rußland 1899
+    {kMasse, "Libra (kastilisch)", 0.460093},              // Spanien, Real Orden 1852
+    {kMasse, "Kan (Japan)", 3.75},                         // Japan 1891
+    {kMasse, "Livre (poids de marc)", 9216 / 18827.15},    // Frankreich, Gesetz 19 frimaire an VIII
+    {kMasse, "Pikol", 61.7613025},                         // Niederländisch-Indien
+    {kMasse, "Funt (polnisch)", 0.405504},                 // Kongreßpolen 1819
+    {kMasse, "Catty (Hongkong)", 0.60478982},              // Hongkong, Cap. 68
+};
+
+TEST(MasseVolumenRelationen, HistorischeEinheitenHabenIhrenGesetzlichenWert) {
+    for (const auto& f : kFestlegungen) {
+        SCOPED_TRACE(std::string(f.datei) + ": " + f.einheit);
+        EXPECT_TRUE(relativGleich(faktor(f.datei, f.einheit), f.wert));
+    }
+}
+
+TEST(MasseVolumenRelationen, JedesGebietHatMindestens210EinheitenAus35Laendern) {
+    for (const char* datei : {kMasse}) {
+        SCOPED_TRACE(datei);
+        const auto& d = lade(datei);
+        EXPECT_GE(d.anzahl, 210);
+        EXPECT_GE(d.laender.size(), 35u);
+        EXPECT_EQ(d.faktor.size(), static_cast<std::size_t>(d.anzahl)) << "Namen doppelt";
+    }
+}
+
+} // namespace
