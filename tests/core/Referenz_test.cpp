@@ -61,7 +61,7 @@ const std::string kStoffw1 = "Eisen\tFe\t7860\t0,45\t1535\t2750\t277\t6340\t80\t
 
 // ---- substance data -------------------------------------------------------------------------------
 
-TEST(Stoffdaten, UeberschriftUndBedingungszeileJeThema) {
+TEST(StoffThemen, UeberschriftUndBedingungszeileJeThema) {
     struct Fall {
         const char* thema;
         const char* ueberschrift;
@@ -104,7 +104,7 @@ TEST(Stoffdaten, UeberschriftUndBedingungszeileJeThema) {
     }
 }
 
-TEST(Stoffdaten, AchtzehnThemenInAuswahlordnungMitBrennwertZuerst) {
+TEST(StoffThemen, AchtzehnThemenInAuswahlordnungMitBrennwertZuerst) {
     ASSERT_EQ(kStoffThemen.size(), 18u);
     EXPECT_EQ(kStoffThemen.front().Text, "Brennwert");
     EXPECT_EQ(kStoffThemen.back().Text, "W\xE4rmeleitf\xE4higkeit");
@@ -116,13 +116,13 @@ TEST(Stoffdaten, AchtzehnThemenInAuswahlordnungMitBrennwertZuerst) {
     EXPECT_EQ(findeStoffThema("Dichte "), nullptr);
 }
 
-TEST(Stoffdaten, TabweiteAchtzigNurFuerHistorischeBezeichnungen) {
+TEST(StoffThemen, TabweiteAchtzigNurFuerHistorischeBezeichnungen) {
     for (const auto& t : kStoffThemen)
         EXPECT_EQ(stoffTabweite(t), t.Text == "Historische Bez. von Stoffen und Handelsnamen" ? 80 : 120)
             << t.Text;
 }
 
-TEST(Stoffdaten, JedesThemaListetNurZeilenMitWertInDateiordnung) {
+TEST(StoffThemen, JedesThemaListetNurZeilenMitWertInDateiordnung) {
     Ordner o;
     o.schreibe("Stoffw1.nfo", kStoffw1);
     struct Fall {
@@ -140,7 +140,7 @@ TEST(Stoffdaten, JedesThemaListetNurZeilenMitWertInDateiordnung) {
         EXPECT_EQ(zeigeStoffThema(f.thema).Eintraege, f.eintraege) << f.thema;
 }
 
-TEST(Stoffdaten, ZweiThemenEinerDateiListenVerschiedeneTeilmengen) {
+TEST(StoffThemen, ZweiThemenEinerDateiListenVerschiedeneTeilmengen) {
     Ordner o;
     o.schreibe("Stoffw4.nfo", "Holz\t\t15\r\nKohle\t30\t29\r\nGas\t50\r\n");
     o.schreibe("Stoffw3.nfo", "Ammoniak\t20\t14\r\nBlei\t\t0,1\r\n");
@@ -154,7 +154,7 @@ TEST(Stoffdaten, ZweiThemenEinerDateiListenVerschiedeneTeilmengen) {
     EXPECT_EQ(ppm.Bedingungszeile, "");
 }
 
-TEST(Stoffdaten, LeereDateiGibtLeereListeMitUeberschriftUndBedingung) {
+TEST(StoffThemen, LeereDateiGibtLeereListeMitUeberschriftUndBedingung) {
     Ordner o;
     o.schreibe("Stoffw1.nfo", "");
     const StoffAnzeige a = zeigeStoffThema("Siedepunkte");
@@ -165,7 +165,7 @@ TEST(Stoffdaten, LeereDateiGibtLeereListeMitUeberschriftUndBedingung) {
     EXPECT_EQ(a.Tabweite, 120);
 }
 
-TEST(Stoffdaten, FehlendeDateiMeldetIhrenNamen) {
+TEST(StoffThemen, FehlendeDateiMeldetIhrenNamen) {
     Ordner o;
     EXPECT_EQ(fehlertext([] { zeigeStoffThema("Heizwert"); }), "Datei Stoffw4.nfo kann nicht ge\xF6"
                                                                "ffnet werden");
@@ -174,7 +174,7 @@ TEST(Stoffdaten, FehlendeDateiMeldetIhrenNamen) {
               "ffnet werden");
 }
 
-TEST(Stoffdaten, UnbekanntesThemaZeigtNichtsUndLiestKeineDatei) {
+TEST(StoffThemen, UnbekanntesThemaZeigtNichtsUndLiestKeineDatei) {
     Ordner o;
     const StoffAnzeige a = zeigeStoffThema("Dicht");
     EXPECT_TRUE(a.Eintraege.empty());
@@ -184,7 +184,7 @@ TEST(Stoffdaten, UnbekanntesThemaZeigtNichtsUndLiestKeineDatei) {
 
 // ---- chemical elements ----------------------------------------------------------------------------
 
-TEST(Elemente, Gruppentext) {
+TEST(Elementblatt, Gruppentext) {
     struct Fall {
         const char* name;
         const char* code;
@@ -207,7 +207,7 @@ TEST(Elemente, Gruppentext) {
         EXPECT_EQ(gruppenText(f.code), f.text) << f.name;
 }
 
-TEST(Elemente, ZustandUndDichtebeschriftung) {
+TEST(Elementblatt, ZustandUndDichtebeschriftung) {
     struct Fall {
         const char* code;
         const char* zustand;
@@ -229,7 +229,7 @@ TEST(Elemente, ZustandUndDichtebeschriftung) {
     EXPECT_EQ(elementtext::DichteGas, "Dichte in g/Liter bei 0\xB0 C und 1013 mbar:");
 }
 
-TEST(Elemente, DatenblattAusAllenSechzehnFeldern) {
+TEST(Elementblatt, DatenblattAusAllenSechzehnFeldern) {
     const Elementblatt b =
         elementblatt("Eisen\tFe\tiron\tfest\t55,845\t26\tN8\t2, 3\t[Ar] 3d6 4s2\t7,874\t1538\t2862"
                      "\t0,449\t25,1\tunbekannt\tAltertum");
@@ -251,26 +251,26 @@ TEST(Elemente, DatenblattAusAllenSechzehnFeldern) {
     EXPECT_EQ(b.Entdeckung, "Entdeckt Altertum von unbekannt");
 }
 
-TEST(Elemente, GleichheitszeichenZeigtDenEigenenNamen) {
+TEST(Elementblatt, GleichheitszeichenZeigtDenEigenenNamen) {
     EXPECT_EQ(elementblatt("Helium\tHe\t=\tgas").EnglischerName, "Helium");
     EXPECT_EQ(elementblatt("Helium\tHe\t= \tgas").EnglischerName, "= ");
     EXPECT_EQ(elementblatt("Helium\tHe\t\tgas").EnglischerName, "");
 }
 
-TEST(Elemente, EntdeckungszeileAuchOhneFelder) {
+TEST(Elementblatt, EntdeckungszeileAuchOhneFelder) {
     EXPECT_EQ(elementblatt("Gold\tAu\t=\tfest").Entdeckung, "Entdeckt  von ");
     EXPECT_EQ(elementblatt("").Entdeckung, "Entdeckt  von ");
     EXPECT_EQ(elementblatt("a\t\t\t\t\t\t\t\t\t\t\t\t\t\tCurie\t1898").Entdeckung, "Entdeckt 1898 von Curie");
 }
 
-TEST(Elemente, LeereZeileBehaeltIhrenPlatzInDerListe) {
+TEST(Elementblatt, LeereZeileBehaeltIhrenPlatzInDerListe) {
     EXPECT_EQ(elementNamen({"Wasserstoff\tH", "", "Lithium\tLi"}),
               (std::vector<std::string>{"Wasserstoff", "", "Lithium"}));
 }
 
 // ---- built-in tables ------------------------------------------------------------------------------
 
-TEST(Konstanten, DreiunddreissigZeilenMitTabZwischenNameUndWert) {
+TEST(KonstantenTabelle, DreiunddreissigZeilenMitTabZwischenNameUndWert) {
     ASSERT_EQ(kPhysKonstanten.size(), 33u);
     struct Fall {
         std::size_t nr;
@@ -293,7 +293,7 @@ TEST(Konstanten, DreiunddreissigZeilenMitTabZwischenNameUndWert) {
     EXPECT_EQ(kKonstantenTabweite, 120);
 }
 
-TEST(Vorsatz, SiebzehnZeilenInSpaltenMitMikrozeichen) {
+TEST(VorsatzTabelle, SiebzehnZeilenInSpaltenMitMikrozeichen) {
     ASSERT_EQ(kVorsatzzeilen.size(), 17u);
     EXPECT_EQ(kVorsatzzeilen[0], "E  = Exa   = 10^18");
     EXPECT_EQ(kVorsatzzeilen[8], std::string(19, '-'));
@@ -312,7 +312,7 @@ TEST(Vorsatz, SiebzehnZeilenInSpaltenMitMikrozeichen) {
 
 // ---- miscellaneous tables -------------------------------------------------------------------------
 
-TEST(DivDaten, BereicheFuellenDieZeilen1Bis153Lueckenlos) {
+TEST(TabellenThemen, BereicheFuellenDieZeilen1Bis153Lueckenlos) {
     int naechste = 1;
     for (const auto& t : kTabellenThemen) {
         EXPECT_EQ(t.Von, naechste) << t.Text;
@@ -322,7 +322,7 @@ TEST(DivDaten, BereicheFuellenDieZeilen1Bis153Lueckenlos) {
     EXPECT_EQ(naechste, 154);
 }
 
-TEST(DivDaten, ZeilenzahlSpaltenUndMasseJeThema) {
+TEST(TabellenThemen, ZeilenzahlSpaltenUndMasseJeThema) {
     struct Fall {
         const char* thema;
         int zeilen, spalten, tabweite, abstand, mehrbreite;
@@ -357,7 +357,7 @@ TEST(DivDaten, ZeilenzahlSpaltenUndMasseJeThema) {
                                                              "ckenh\xF6he in cm");
 }
 
-TEST(DivDaten, AuswahlListetJedesThemaEinmalAlphabetisch) {
+TEST(TabellenThemen, AuswahlListetJedesThemaEinmalAlphabetisch) {
     std::set<std::string_view> alle;
     for (const auto& t : kTabellenThemen)
         alle.insert(t.Text);
@@ -368,7 +368,7 @@ TEST(DivDaten, AuswahlListetJedesThemaEinmalAlphabetisch) {
         EXPECT_LT(grossCp1252(kTabellenThemenSortiert[i - 1]), grossCp1252(kTabellenThemenSortiert[i]));
 }
 
-TEST(DivDaten, JedesThemaZeigtGenauSeinenBereich) {
+TEST(TabellenThemen, JedesThemaZeigtGenauSeinenBereich) {
     std::vector<std::string> datei;
     for (int i = 1; i <= 153; ++i)
         datei.push_back("Zeile " + std::to_string(i) + "\tB");
@@ -381,7 +381,7 @@ TEST(DivDaten, JedesThemaZeigtGenauSeinenBereich) {
     }
 }
 
-TEST(DivDaten, FehlendeZeilenMeldenDenNullbasiertenIndexDerErsten) {
+TEST(TabellenThemen, FehlendeZeilenMeldenDenNullbasiertenIndexDerErsten) {
     struct Fall {
         const char* name;
         int zeilenInDatei;
@@ -407,7 +407,7 @@ TEST(DivDaten, FehlendeZeilenMeldenDenNullbasiertenIndexDerErsten) {
                                                 "berschreitet das Maximum (150)");
 }
 
-TEST(DivDaten, ZeilenBleibenGanzSamtTabs) {
+TEST(TabellenThemen, ZeilenBleibenGanzSamtTabs) {
     const std::vector<std::string> datei(153, "A4\t210 x 297\t\t");
     const TabellenAuszug a = tabellenZeilen(datei, *findeTabellenThema("Papierformate nach DIN"));
     EXPECT_EQ(a.Zeilen.front(), "A4\t210 x 297\t\t");
