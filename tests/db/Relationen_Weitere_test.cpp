@@ -194,6 +194,28 @@ const Relation kRelationen[] = {
     {"E1 sind 32 ISDN-Kanaele", "DATENRAT.DAT", 1, "E1-Leitung", 32, "ISDN-B-Kanal"},
     {"STM-16 sind 16 STM-1", "DATENRAT.DAT", 1, "STM-16", 16, "STM-1"},
     {"Mebibyte pro Sekunde", "DATENRAT.DAT", 1, "Mebibyte pro Sekunde", 8388608, "Bit pro Sekunde"},
+    // Elektrische und magnetische Einheiten
+    {"Amperestunde sind 3600 Coulomb", "LADUNG.DAT", 1, "Amperestunde", 3600, "Coulomb"},
+    {"Milliamperestunde", "LADUNG.DAT", 1000, "Milliamperestunde", 1, "Amperestunde"},
+    {"Faraday ist e mal N_A", "LADUNG.DAT", 1, "Faraday", 6.02214076e23, "Elementarladung"},
+    {"Abcoulomb sind 10 Coulomb", "LADUNG.DAT", 1, "Abcoulomb", 10, "Coulomb"},
+    {"Statcoulomb mal 10c ist Coulomb", "LADUNG.DAT", 2997924580, "Statcoulomb", 1, "Coulomb"},
+    {"konventionelles Volt 1990", "SPANNUNG.DAT", 1, "Konventionelles Volt", 1.0000001066651072, "Volt"},
+    {"internationales Volt", "SPANNUNG.DAT", 1, "Internationales Volt", 1.00034, "Volt"},
+    {"Statvolt", "SPANNUNG.DAT", 1, "Statvolt", 299.792458, "Volt"},
+    {"konventionelles Ampere 1990", "STROM.DAT", 1, "Konventionelles Ampere", 1.0000000888714378, "Ampere"},
+    {"Abampere sind 10 Ampere", "STROM.DAT", 1, "Abampere", 10, "Ampere"},
+    {"Megaohm sind 1000 Kiloohm", "WIDERST.DAT", 1, "Megaohm", 1000, "Kiloohm"},
+    {"Von-Klitzing-Widerstand", "WIDERST.DAT", 1, "Von-Klitzing-Widerstand", 25812.80745930451, "Ohm"},
+    {"Statohm ist c^2 mal 10^-5 Ohm", "WIDERST.DAT", 1, "Statohm", 8.987551787368176e11, "Ohm"},
+    {"Mikrofarad sind 10^6 Pikofarad", "KAPAZIT.DAT", 1, "Mikrofarad", 1e6, "Pikofarad"},
+    {"Statfarad mal Statohm", "KAPAZIT.DAT", 8.987551787368176e11, "Statfarad", 1, "Farad"},
+    {"Abhenry", "INDUKTIV.DAT", 1e9, "Abhenry", 1, "Henry"},
+    {"Maxwell", "MAGFLUSS.DAT", 1e8, "Maxwell", 1, "Weber"},
+    {"Flussquant ist h durch 2e", "MAGFLUSS.DAT", 1, "Magnetisches Flussquant", 2.067833848461929e-15,
+     "Weber"},
+    {"Gauss", "FLUSSDIC.DAT", 10000, "Gau\xDF", 1, "Tesla"},
+    {"Gamma ist Nanotesla", "FLUSSDIC.DAT", 1, "Gamma", 1, "Nanotesla"},
 };
 
 TEST(RelationenWeitere, GeltenAufZwoelfStellen) {
@@ -222,7 +244,9 @@ const Umfang kUmfaenge[] = {
     {"ZEIT.DAT", 25, 50},    {"GESCHWIN.DAT", 25, 50}, {"BESCHLEU.DAT", 8, 50},  {"KRAFT.DAT", 25, 50},
     {"DRUCK.DAT", 25, 50},   {"ENERGIE.DAT", 25, 50},  {"LEISTUNG.DAT", 25, 50}, {"DREHMOME.DAT", 8, 50},
     {"DICHTE.DAT", 8, 50},   {"WINKEL.DAT", 25, 50},   {"FREQUENZ.DAT", 8, 50},  {"DATENMEN.DAT", 25, 50},
-    {"DATENRAT.DAT", 8, 50},
+    {"DATENRAT.DAT", 8, 50}, {"LADUNG.DAT", 8, 50},    {"SPANNUNG.DAT", 8, 50},  {"STROM.DAT", 8, 50},
+    {"WIDERST.DAT", 8, 50},  {"KAPAZIT.DAT", 8, 50},   {"INDUKTIV.DAT", 8, 50},  {"MAGFLUSS.DAT", 8, 50},
+    {"FLUSSDIC.DAT", 8, 50},
 };
 
 TEST(RelationenWeitere, JedesGebietHatSeineBezugseinheitUndGenugEinheiten) {
