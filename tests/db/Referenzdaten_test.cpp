@@ -291,4 +291,37 @@ TEST_F(Elemente, EntdeckungHatJahrUndEntdecker) {
     }
 }
 
+// ---------------------------------------------------------------------------------------------------------
+// "Ravento.rtf": plain RTF that a small reader can show.
+
+TEST(Ravento, IstReinesAsciiRtfMitAusgeglichenenKlammern) {
+    const std::string rtf = liesDatei("Ravento.rtf");
+    ASSERT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
+    int tiefe = 0;
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+        const auto c = static_cast<unsigned char>(rtf[i]);
+        ASSERT_LT(c, 0x80) << "Byte " << i;
+        if (c == '\\') {
+            ++i;  // an escaped brace or backslash is text
+            continue;
+        }
+        if (c == '{') ++tiefe;
+        if (c == '}') --tiefe;
+        ASSERT_GE(tiefe, 0) << "Byte " << i;
+        if (tiefe == 0) {
+            EXPECT_EQ(rtf.find_first_not_of("\r\n", i + 1), std::string::npos) << "Text nach dem Ende";
+            break;
+        }
+    }
+    EXPECT_EQ(tiefe, 0);
+}
+
+TEST(Ravento, NutztFettdruckFarbeAufzaehlungUndUmlaute) {
+    const std::string rtf = liesDatei("Ravento.rtf");
+    for (const char* wort : {"\\b ", "\\cf2", "\\colortbl", "\\fonttbl", "\\'95\\tab", "\\'fc", "\\par",
+                             "Ravento 4.1", "https://www.quantora.example/ravento"}) {
+        EXPECT_NE(rtf.find(wort), std::string::npos) << wort;
+    }
+}
+
 } // namespace
