@@ -42,9 +42,9 @@ bool istWert(const std::string& s) { return std::regex_match(s, kWert); }
 // ---------------------------------------------------------------------------------------------------------
 // Every text file: code page 1252 with CR LF, no stray control characters, nothing left over from UTF-8.
 
-class Textdatei : public testing::TestWithParam<const char*> {};
+class Referenzdatei : public testing::TestWithParam<const char*> {};
 
-TEST_P(Textdatei, IstCodepage1252MitCrLf) {
+TEST_P(Referenzdatei, IstCodepage1252MitCrLf) {
     const std::string inhalt = liesDatei(GetParam());
     ASSERT_FALSE(inhalt.empty()) << GetParam();
     ASSERT_GE(inhalt.size(), 2u);
@@ -67,7 +67,7 @@ TEST_P(Textdatei, IstCodepage1252MitCrLf) {
     }
 }
 
-TEST_P(Textdatei, HatKeineLeerzeileUndKeinenRandraum) {
+TEST_P(Referenzdatei, HatKeineLeerzeileUndKeinenRandraum) {
     const auto z = zeilen(GetParam());
     for (std::size_t i = 0; i < z.size(); ++i) {
         ASSERT_FALSE(z[i].empty()) << GetParam() << " Zeile " << i + 1;
@@ -80,7 +80,7 @@ TEST_P(Textdatei, HatKeineLeerzeileUndKeinenRandraum) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Referenzdaten, Textdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo"));
+INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo"));
 
 // ---------------------------------------------------------------------------------------------------------
 // "STOFFW9.NFO": eleven tables at fixed line ranges, no heading lines.
@@ -99,9 +99,9 @@ const Tabelle kTabellen[] = {
     {"Buch", 138, 147, 3},       {"Sieberg", 148, 153, 2},
 };
 
-TEST(DiverseDaten, HatGenau153Zeilen) { EXPECT_EQ(zeilen("STOFFW9.NFO").size(), 153u); }
+TEST(DiverseDatenDatei, HatGenau153Zeilen) { EXPECT_EQ(zeilen("STOFFW9.NFO").size(), 153u); }
 
-TEST(DiverseDaten, JedeZeileFuelltDieSpaltenIhrerTabelle) {
+TEST(DiverseDatenDatei, JedeZeileFuelltDieSpaltenIhrerTabelle) {
     const auto z = zeilen("STOFFW9.NFO");
     ASSERT_EQ(z.size(), 153u);
     for (const auto& t : kTabellen) {
@@ -115,7 +115,7 @@ TEST(DiverseDaten, JedeZeileFuelltDieSpaltenIhrerTabelle) {
     }
 }
 
-TEST(DiverseDaten, SkalenZaehlenLueckenlos) {
+TEST(DiverseDatenDatei, SkalenZaehlenLueckenlos) {
     const auto z = zeilen("STOFFW9.NFO");
     ASSERT_EQ(z.size(), 153u);
     const char* roemisch[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
@@ -131,7 +131,7 @@ TEST(DiverseDaten, SkalenZaehlenLueckenlos) {
     for (int i = 0; i < 9; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(128 + i)], 1), std::to_string(i)) << "DIN";
 }
 
-TEST(DiverseDaten, FilmempfindlichkeitFolgtDerDinReihe) {
+TEST(DiverseDatenDatei, FilmempfindlichkeitFolgtDerDinReihe) {
     // Three DIN degrees double the speed; ASA 100 is 21 DIN.
     const auto z = zeilen("STOFFW9.NFO");
     ASSERT_EQ(z.size(), 153u);
@@ -144,7 +144,7 @@ TEST(DiverseDaten, FilmempfindlichkeitFolgtDerDinReihe) {
     }
 }
 
-TEST(DiverseDaten, PapierformateHalbierenSichVonStufeZuStufe) {
+TEST(DiverseDatenDatei, PapierformateHalbierenSichVonStufeZuStufe) {
     const auto z = zeilen("STOFFW9.NFO");
     ASSERT_EQ(z.size(), 153u);
     const std::regex mass(R"(([0-9]+) x ([0-9]+))");
@@ -170,7 +170,7 @@ double zahl(const std::string& s) {
     return std::stod(t);
 }
 
-class Elemente : public testing::Test {
+class ElementDatei : public testing::Test {
 protected:
     void SetUp() override {
         z = zeilen("Stoffw8.nfo");
@@ -179,7 +179,7 @@ protected:
     std::vector<std::string> z;
 };
 
-TEST_F(Elemente, StehenNachOrdnungszahlMitSechzehnFeldern) {
+TEST_F(ElementDatei, StehenNachOrdnungszahlMitSechzehnFeldern) {
     std::set<std::string> symbole;
     for (int nr = 1; nr <= 118; ++nr) {
         const auto& e = z[static_cast<std::size_t>(nr - 1)];
@@ -194,7 +194,7 @@ TEST_F(Elemente, StehenNachOrdnungszahlMitSechzehnFeldern) {
     }
 }
 
-TEST_F(Elemente, GruppenkennungPasstZurOrdnungszahl) {
+TEST_F(ElementDatei, GruppenkennungPasstZurOrdnungszahl) {
     const std::map<int, std::string> stichproben = {
         {1, "H1"},  {2, "H8"},   {6, "H4"},   {18, "H8"},  {21, "N3"},  {26, "N8"}, {29, "N1"}, {30, "N2"},
         {56, "H2"}, {57, "L"},   {71, "L"},   {72, "N4"},  {80, "N2"},  {86, "H8"}, {88, "H2"}, {89, "A"},
@@ -216,7 +216,7 @@ TEST_F(Elemente, GruppenkennungPasstZurOrdnungszahl) {
     }
 }
 
-TEST_F(Elemente, AtommasseIstZahlOderMassenzahlInKlammern) {
+TEST_F(ElementDatei, AtommasseIstZahlOderMassenzahlInKlammern) {
     for (int nr = 1; nr <= 118; ++nr) {
         const std::string m = feld(z[static_cast<std::size_t>(nr - 1)], 5);
         std::smatch klammer;
@@ -238,7 +238,7 @@ TEST_F(Elemente, AtommasseIstZahlOderMassenzahlInKlammern) {
     EXPECT_EQ(feld(z[91], 5), "238,03");
 }
 
-TEST_F(Elemente, ZustandUndDichtePassenZusammen) {
+TEST_F(ElementDatei, ZustandUndDichtePassenZusammen) {
     const std::map<int, std::string> stichproben = {{1, "gas"},  {8, "gas"}, {35, "fl"},  {80, "fl"},
                                                     {31, "fest"}, {55, "fest"}, {86, "gas"}, {26, "fest"}};
     for (int nr = 1; nr <= 118; ++nr) {
@@ -261,7 +261,7 @@ TEST_F(Elemente, ZustandUndDichtePassenZusammen) {
     for (const auto& [nr, zustand] : stichproben) EXPECT_EQ(feld(z[static_cast<std::size_t>(nr - 1)], 4), zustand);
 }
 
-TEST_F(Elemente, PhysikalischeWerteSindZahlen) {
+TEST_F(ElementDatei, PhysikalischeWerteSindZahlen) {
     for (const auto& e : z) {
         for (int n : {11, 12, 13, 14}) {
             const std::string w = feld(e, n);
@@ -281,7 +281,7 @@ TEST_F(Elemente, PhysikalischeWerteSindZahlen) {
     }
 }
 
-TEST_F(Elemente, EntdeckungHatJahrUndEntdecker) {
+TEST_F(ElementDatei, EntdeckungHatJahrUndEntdecker) {
     const std::regex jahr("[0-9]{4}|um [0-9]{4}|im Altertum");
     for (const auto& e : z) {
         EXPECT_TRUE(std::regex_match(feld(e, 16), jahr)) << e;
@@ -294,7 +294,7 @@ TEST_F(Elemente, EntdeckungHatJahrUndEntdecker) {
 // ---------------------------------------------------------------------------------------------------------
 // "Ravento.rtf": plain RTF that a small reader can show.
 
-TEST(Ravento, IstReinesAsciiRtfMitAusgeglichenenKlammern) {
+TEST(RaventoDatei, IstReinesAsciiRtfMitAusgeglichenenKlammern) {
     const std::string rtf = liesDatei("Ravento.rtf");
     ASSERT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
     int tiefe = 0;
@@ -316,7 +316,7 @@ TEST(Ravento, IstReinesAsciiRtfMitAusgeglichenenKlammern) {
     EXPECT_EQ(tiefe, 0);
 }
 
-TEST(Ravento, NutztFettdruckFarbeAufzaehlungUndUmlaute) {
+TEST(RaventoDatei, NutztFettdruckFarbeAufzaehlungUndUmlaute) {
     const std::string rtf = liesDatei("Ravento.rtf");
     for (const char* wort : {"\\b ", "\\cf2", "\\colortbl", "\\fonttbl", "\\'95\\tab", "\\'fc", "\\par",
                              "Ravento 4.1", "https://www.quantora.example/ravento"}) {
