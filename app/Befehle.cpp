@@ -1,14 +1,43 @@
 // Menu commands that open the maintenance, search and information dialogs.
 #include "app/Hilfe.h"
+#include "app/Meldung.h"
 #include "app/Qnt01.h"
+#include "app/Text.h"
+#include "list/widgets/Landdlg.h"
+#include "maintain/Revision.h"
+#include "maintain/widgets/Einh_ein.h"
+
+#include <QListWidget>
 
 namespace qnt {
 
-void TMyWindow::Einheiteinblenden1Click() { AutomatischeNeuberechnung(); }
+void TMyWindow::Einheiteinblenden1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
+    Dlg_Einheit_einblenden->exec();
+    ListBoxEinheit->setFocus();
+    AutomatischeNeuberechnung();
+}
 
-void TMyWindow::AusgeblendeteEinheitenlschen1Click() {}
+void TMyWindow::AusgeblendeteEinheitenlschen1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
+    const std::string name = AktuellerGebietname();
+    if (name == kTemperatur) {
+        meldeInfo(this, qs("Beim Gebiet \"Temperatur\" k\xF6nnen keine Einheiten gel\xF6scht werden!"));
+        return;
+    }
+    if (frageJaNein(this, qs("Sollen die ausgeblendeten Einheiten des Gebietes \"" + name +
+                             "\" wirklich aus der Datendatei gel\xF6scht werden?")) != KnopfJa)
+        return;
+    const auto ergebnis = DatendateiRevidieren(AktuelleDatei(), behalteAngezeigte());
+    if (ergebnis) meldeInfo(this, qs("Die ausgeblendeten Einheiten sind gel\xF6scht!"));
+    else meldeFehler(this, qs(ergebnis.Meldung));
+    ComboBox1Change();
+}
 
-void TMyWindow::Lnderauseinblenden1Click() { AutomatischeNeuberechnung(); }
+void TMyWindow::Lnderauseinblenden1Click() {
+    Laender_Dlg->exec();
+    AutomatischeNeuberechnung();
+}
 
 void TMyWindow::EigeneEinheiteinfgen1Click() {}
 
@@ -24,6 +53,5 @@ void TMyWindow::Index1Click() { hilfeInhalt(this); }
 
 void TMyWindow::ber1Click() {}
 
-void TMyWindow::rechnen() {}
 
 } // namespace qnt

@@ -58,6 +58,7 @@ TMyWindow::TMyWindow(QWidget* eltern) : QMainWindow(eltern) {
     SteuerelementeAnlegen();
     MenueAnlegen();
     FormCreate();
+    DialogeAnlegen();
 }
 
 TMyWindow::~TMyWindow() = default;

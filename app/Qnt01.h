@@ -19,6 +19,25 @@ class QToolButton;
 
 namespace qnt {
 
+class TLaender_Dlg;
+class TDlg_Einheit_einblenden;
+class TDlg_eigene_einfuegen;
+class TDlg_eigene_einfuegen_Waehrung;
+class TDlg_eigene_einfuegen_WZ;
+class TFaktor_aendern;
+class TFaktor_aendern_Weltzeit;
+class TSuch_Dialog;
+class TueberBox;
+class TVorsatzzeichen;
+class TGebietNeuDlg;
+class TGebietLoeschenDlg;
+class TFaktor_aender_Waehrung_neu;
+class TStoffdatenDlg;
+class TElementeDlg;
+class TPhysKonstDlg;
+class TDivDatenDlg;
+class TRaventoDlg;
+
 class TMyWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -120,6 +139,26 @@ public:
     QAction* ber1 = nullptr;
     QAction* Kopieren1 = nullptr;
 
+    // --- Dialogs, created once at start-up and living as long as the window ---
+    TLaender_Dlg* Laender_Dlg = nullptr;
+    TDlg_Einheit_einblenden* Dlg_Einheit_einblenden = nullptr;
+    TDlg_eigene_einfuegen* Dlg_eigene_einfuegen = nullptr;
+    TDlg_eigene_einfuegen_Waehrung* Dlg_eigene_einfuegen_Waehrung = nullptr;
+    TDlg_eigene_einfuegen_WZ* Dlg_eigene_einfuegen_WZ = nullptr;
+    TFaktor_aendern* Faktor_aendern = nullptr;
+    TFaktor_aendern_Weltzeit* Faktor_aendern_Weltzeit = nullptr;
+    TSuch_Dialog* Such_Dialog = nullptr;
+    TueberBox* ueberBox = nullptr;
+    TVorsatzzeichen* Vorsatzzeichen = nullptr;
+    TGebietNeuDlg* GebietNeuDlg = nullptr;
+    TGebietLoeschenDlg* GebietLoeschenDlg = nullptr;
+    TFaktor_aender_Waehrung_neu* Faktor_aender_Waehrung_neu = nullptr;
+    TStoffdatenDlg* StoffdatenDlg = nullptr;
+    TElementeDlg* ElementeDlg = nullptr;
+    TPhysKonstDlg* PhysKonstDlg = nullptr;
+    TDivDatenDlg* DivDatenDlg = nullptr;
+    TRaventoDlg* RaventoDlg = nullptr;
+
     // --- Event handlers ---
     void FormCreate();
     void FormShow();
@@ -178,6 +217,7 @@ private:
     // The converter for the current category; reports input errors itself.
     void rechnen();
     void SteuerelementeAnlegen();
+    void DialogeAnlegen();
     void MenueAnlegen();
     void ListenzeilenNeuZeichnen();
     bool gezeigt_ = false;

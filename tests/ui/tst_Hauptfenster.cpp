@@ -16,53 +16,26 @@ using namespace qnt;
 
 namespace {
 
-struct E {
-    const char* name;
-    int land;
-    int angezeigt = 1;
-    const char* kurz = "";
-    const char* sonstige = "";
-    const char* uebersetzung = "";
-    int reg = 0;
-    int zeit = 0;
-};
+using test::cp1252;
+using E = test::TestEinheit;
 
-QByteArray datei(std::initializer_list<E> einheiten) {
-    QByteArray b;
-    for (const auto& e : einheiten) {
-        TEinheitSatz s;
-        s.setzeAngezeigt(static_cast<std::uint8_t>(e.angezeigt));
-        s.setzeLandNr(static_cast<std::uint8_t>(e.land));
-        s.setzeName(cp(QString::fromUtf8(e.name)));
-        s.setzeKurzzeichen(cp(QString::fromUtf8(e.kurz)));
-        s.setzeSonstigeNamen(cp(QString::fromUtf8(e.sonstige)));
-        s.setzeUebersetzung(cp(QString::fromUtf8(e.uebersetzung)));
-        s.setzeRegUnterschiede(static_cast<std::uint8_t>(e.reg));
-        s.setzeZeitUnterschiede(static_cast<std::uint8_t>(e.zeit));
-        s.setzeFaktor(1.0);
-        b.append(reinterpret_cast<const char*>(s.bytes.data()), 272);
-    }
-    return b;
-}
-
-QByteArray cp1252(const char* utf8) { return QByteArray::fromStdString(cp(QString::fromUtf8(utf8))); }
+QByteArray datei(std::initializer_list<E> e) { return test::satzDatei(e); }
 
 // A small database of three categories.
 void kleineDatenbank(const test::Datenordner& o) {
     o.schreibe("Gruppen.nfo", cp1252("Länge\tL.DAT\tMeter\r\nWährungen\tW.DAT\tEuro\r\nWeltzeit\tZ.DAT\tUTC\r\n"));
     o.schreibe("Gebiet.nfo", cp1252("Längen\r\n*\r\nGeld\r\n*\r\nUhr\r\n*\r\n"));
-    o.schreibe("L.DAT", datei({{"Elle", 39, 1, "", "", "", 1, 1},
-                               {"Fuß", 2, 1, "ft", "foot"},
-                               {"Meter", 1, 1, "m"},
-                               {"Rute", 39, 0},
+    o.schreibe("L.DAT", datei({{"Elle", 39, 1, 1, "", "", "", 1, 1},
+                               {"Fuß", 2, 1, 1, "ft", "foot"},
+                               {"Meter", 1, 1, 1, "m"},
+                               {"Rute", 39, 1, 0},
                                {"Zoll", 2}}));
-    o.schreibe("W.DAT", datei({{"Euro", 1, 1, "EUR", "", "2022-09-05"}}));
-    o.schreibe("Z.DAT", datei({{"Berlin", 36, 1, "", "", "letzter So. März"}}));
+    o.schreibe("W.DAT", datei({{"Euro", 1, 1, 1, "EUR", "", "2022-09-05"}}));
+    o.schreibe("Z.DAT", datei({{"Berlin", 36, 1, 1, "", "", "letzter So. März"}}));
 }
 
 QByteArray ini(const char* pos, const char* sort = "0", const char* wiss = "0", QByteArray laender = {}) {
-    if (laender.isEmpty()) laender = QByteArray(91, '1');
-    return QByteArray("5.0\r\n0\r\n0\r\n0\r\n") + pos + "\r\n" + sort + "\r\n" + wiss + "\r\n" + laender + "\r\n";
+    return test::einstellungen(pos, sort, wiss, laender);
 }
 
 QStringList zeilen(const TMyWindow& w) {

@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include "app/Text.h"
+#include "data/Einheit.h"
+
 namespace qnt::test {
 
 SkriptMeldungen::SkriptMeldungen() { setzeMeldungen(this); }
@@ -51,5 +54,30 @@ QByteArray Datenordner::lies(const QString& name) const {
 bool Datenordner::existiert(const QString& name) const { return QFile::exists(dir_.filePath(name)); }
 
 void Datenordner::entferne(const QString& name) const { QFile::remove(dir_.filePath(name)); }
+
+QByteArray satzDatei(std::initializer_list<TestEinheit> einheiten) {
+    QByteArray b;
+    for (const auto& e : einheiten) {
+        TEinheitSatz s;
+        s.setzeAngezeigt(static_cast<std::uint8_t>(e.angezeigt));
+        s.setzeLandNr(static_cast<std::uint8_t>(e.land));
+        s.setzeName(cp(QString::fromUtf8(e.name)));
+        s.setzeKurzzeichen(cp(QString::fromUtf8(e.kurz)));
+        s.setzeSonstigeNamen(cp(QString::fromUtf8(e.sonstige)));
+        s.setzeUebersetzung(cp(QString::fromUtf8(e.uebersetzung)));
+        s.setzeRegUnterschiede(static_cast<std::uint8_t>(e.reg));
+        s.setzeZeitUnterschiede(static_cast<std::uint8_t>(e.zeit));
+        s.setzeFaktor(e.faktor);
+        b.append(reinterpret_cast<const char*>(s.bytes.data()), 272);
+    }
+    return b;
+}
+
+QByteArray cp1252(const char* utf8) { return QByteArray::fromStdString(cp(QString::fromUtf8(utf8))); }
+
+QByteArray einstellungen(const char* pos, const char* sort, const char* wiss, QByteArray laender) {
+    if (laender.isEmpty()) laender = QByteArray(91, '1');
+    return QByteArray("5.0\r\n0\r\n0\r\n0\r\n") + pos + "\r\n" + sort + "\r\n" + wiss + "\r\n" + laender + "\r\n";
+}
 
 } // namespace qnt::test

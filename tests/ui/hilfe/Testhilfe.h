@@ -53,4 +53,23 @@ private:
 // The shipped runtime data folder of the build.
 QString datenbankOrdner();
 
+// One unit of a test data file; texts in UTF-8.
+struct TestEinheit {
+    const char* name;
+    int land = 1;
+    double faktor = 1.0;
+    int angezeigt = 1;
+    const char* kurz = "";
+    const char* sonstige = "";
+    const char* uebersetzung = "";
+    int reg = 0;
+    int zeit = 0;
+};
+// The bytes of a data file holding these units in the given order.
+QByteArray satzDatei(std::initializer_list<TestEinheit> einheiten);
+// UTF-8 text as code page 1252 bytes.
+QByteArray cp1252(const char* utf8);
+// Settings file with the given category position, order, notation and countries.
+QByteArray einstellungen(const char* pos, const char* sort = "0", const char* wiss = "0", QByteArray laender = {});
+
 } // namespace qnt::test

@@ -1,0 +1,153 @@
+#include "maintain/widgets/Einh_ein.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/Anwendung.h"
+#include "app/Meldung.h"
+#include "app/Qnt01.h"
+#include "app/Text.h"
+#include "maintain/Revision.h"
+
+namespace qnt {
+
+namespace {
+void faerbe(QLabel* l, const QColor& farbe) {
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, farbe);
+    l->setPalette(p);
+}
+constexpr int kSatzNrRolle = Qt::UserRole;
+} // namespace
+
+TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
+    setWindowTitle(QStringLiteral("Ausgeblendete Einheiten wieder einblenden"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPointSize(8);
+    setFont(schrift);
+    setFixedSize(420, 330);
+
+    Label1 = new QLabel(QStringLiteral("Gebiet:"), this);
+    Label1->move(12, 12);
+    LabelGebiet = new QLabel(this);
+    LabelGebiet->setGeometry(60, 12, 340, 16);
+    faerbe(LabelGebiet, Qt::blue);
+    LabelStatus = new QLabel(this);
+    LabelStatus->setGeometry(12, 36, 396, 16);
+    ListBox1 = new QListWidget(this);
+    ListBox1->setGeometry(12, 56, 396, 220);
+    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    BitBtn1 = new QPushButton(QStringLiteral("&Markierte Einheit einblenden"), this);
+    BitBtn1->setGeometry(12, 288, 160, 28);
+    BitBtn2 = new QPushButton(QStringLiteral("&Alle Einheiten einblenden"), this);
+    BitBtn2->setGeometry(180, 288, 140, 28);
+    OKBtn = new QPushButton(QStringLiteral("&Beenden"), this);
+    OKBtn->setGeometry(328, 288, 80, 28);
+    OKBtn->setDefault(true);
+
+    const auto sicher = [this](void (TDlg_Einheit_einblenden::*h)()) {
+        return [this, h] { mitFehlerbericht([&] { (this->*h)(); }); };
+    };
+    connect(BitBtn1, &QPushButton::clicked, this, sicher(&TDlg_Einheit_einblenden::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, sicher(&TDlg_Einheit_einblenden::BitBtn2Click));
+    connect(OKBtn, &QPushButton::clicked, this, sicher(&TDlg_Einheit_einblenden::OKBtnClick));
+}
+
+void TDlg_Einheit_einblenden::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    mitFehlerbericht([this] { FormShow(); });
+}
+
+void TDlg_Einheit_einblenden::hideEvent(QHideEvent* e) {
+    ListBox1->clear();
+    QDialog::hideEvent(e);
+}
+
+void TDlg_Einheit_einblenden::FormShow() {
+    LabelGebiet->setText(qs(fenster_.AktuellerGebietname()));
+    LabelStatus->setText(QStringLiteral("Ausgeblendete Einheiten:"));
+    faerbe(LabelStatus, Qt::black);
+    BitBtn1->setEnabled(true);
+    BitBtn2->setEnabled(true);
+    ListBox1->clear();
+
+    const std::string datei = fenster_.AktuelleDatei();
+    Datendatei d;
+    std::int32_t n = 0;
+    bool ok = d.oeffnen(datei) && d.anzahl(n);
+    for (std::int32_t k = 0; ok && k < n; ++k) {
+        TEinheitSatz s;
+        ok = d.lies(s);
+        if (ok && s.Angezeigt() == 0) {
+            const int land = s.LandNr();
+            const std::string_view landname =
+                land >= 1 && land <= kLaenderAnzahl ? Laendernamen[static_cast<std::size_t>(land)] : std::string_view();
+            auto* zeile = new QListWidgetItem(qs(s.Name() + " - " + std::string(landname)), ListBox1);
+            zeile->setData(kSatzNrRolle, k);
+        }
+    }
+    d.schliessen();
+    if (!ok) meldeFehler(this, qs(oeffnenFehlertext(datei)));
+
+    ListBox1->setFocus();
+    ersteZeileMarkieren();
+    if (ListBox1->count() == 0) {
+        LabelStatus->setText(QStringLiteral("Es sind keine Einheiten ausgeblendet!"));
+        faerbe(LabelStatus, Qt::red);
+        BitBtn1->setEnabled(false);
+        BitBtn2->setEnabled(false);
+    }
+}
+
+void TDlg_Einheit_einblenden::ersteZeileMarkieren() {
+    if (ListBox1->count() == 0) return;
+    ListBox1->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+}
+
+void TDlg_Einheit_einblenden::BitBtn1Click() {
+    std::vector<std::int32_t> positionen;
+    QList<QListWidgetItem*> markiert;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        if (ListBox1->item(i)->isSelected()) {
+            markiert.append(ListBox1->item(i));
+            positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
+        }
+    if (positionen.empty()) return;
+    const auto ergebnis =
+        SatzAktualisieren(fenster_.AktuelleDatei(), positionen, [](TEinheitSatz& s) { s.setzeAngezeigt(1); });
+    if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
+    qDeleteAll(markiert);
+    ListBox1->setFocus();
+    ersteZeileMarkieren();
+}
+
+void TDlg_Einheit_einblenden::hauptlisteNeuLaden() {
+    fenster_.ErgebnisGueltig = false;
+    fenster_.EinheitenlisteLaden();
+    fenster_.EinheitenzeilenFuellen();
+    fenster_.ErgebnisUeberschriftLoeschen();
+    fenster_.GewaehlteEinheitZeigen();
+    fenster_.InfopanelFuellen();
+}
+
+void TDlg_Einheit_einblenden::BitBtn2Click() {
+    fenster_.ErgebnisGueltig = false;
+    std::vector<std::int32_t> positionen;
+    for (int i = 0; i < ListBox1->count(); ++i) positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
+    const auto ergebnis =
+        SatzAktualisieren(fenster_.AktuelleDatei(), positionen, [](TEinheitSatz& s) { s.setzeAngezeigt(1); });
+    if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
+    hauptlisteNeuLaden();
+    accept();
+}
+
+void TDlg_Einheit_einblenden::OKBtnClick() {
+    // Units shown one by one reach the main list when the dialog is left.
+    if (BitBtn1->isEnabled()) hauptlisteNeuLaden();
+    accept();
+}
+
+} // namespace qnt
