@@ -216,6 +216,37 @@ const Relation kRelationen[] = {
      "Weber"},
     {"Gauss", "FLUSSDIC.DAT", 10000, "Gau\xDF", 1, "Tesla"},
     {"Gamma ist Nanotesla", "FLUSSDIC.DAT", 1, "Gamma", 1, "Nanotesla"},
+    // Licht und Strahlung
+    {"Hefnerkerze sind 0,886 internationale Kerzen", "LICHTST.DAT", 1, "Hefnerkerze", 0.886,
+     "Internationale Kerze"},
+    {"Neue Kerze ist Candela", "LICHTST.DAT", 1, "Neue Kerze", 1, "Candela"},
+    {"Stilb sind pi Lambert", "LEUCHTD.DAT", 1, "Stilb", 3.14159265358979323846, "Lambert"},
+    {"Lambert sind 10000 Apostilb", "LEUCHTD.DAT", 1, "Lambert", 10000, "Apostilb"},
+    {"Footlambert mal pi ist cd/ft2", "LEUCHTD.DAT", 3.14159265358979323846, "Footlambert", 1,
+     "Candela pro Quadratfu\xDF"},
+    {"Phot sind 10000 Lux", "BELEUCHT.DAT", 1, "Phot", 10000, "Lux"},
+    {"Footcandle", "BELEUCHT.DAT", 1, "Footcandle", 10.763910416709722, "Lux"},
+    {"Curie sind 37 GBq", "RADIOAKT.DAT", 1, "Curie", 37, "Gigabecquerel"},
+    {"Mikrocurie sind 37 kBq", "RADIOAKT.DAT", 1, "Mikrocurie", 37, "Kilobecquerel"},
+    {"60 Zerfaelle pro Minute sind 1 Bq", "RADIOAKT.DAT", 60, "Zerf\xE4lle pro Minute", 1, "Becquerel"},
+    {"Rad ist Zentigray", "ENERGIED.DAT", 1, "Rad", 1, "Zentigray"},
+    {"Rad sind 100 erg/g", "ENERGIED.DAT", 1, "Rad", 100, "Erg pro Gramm"},
+    {"Rem ist Zentisievert", "AEQUIDOS.DAT", 1, "Rem", 1, "Zentisievert"},
+    {"Millirem sind 10 Mikrosievert", "AEQUIDOS.DAT", 1, "Millirem", 10, "Mikrosievert"},
+    // Viskositaet, Stoffmenge, Stroeme
+    {"Zentipoise ist Millipascalsekunde", "DYNVISK.DAT", 1, "Zentipoise", 1, "Millipascalsekunde"},
+    {"Poise sind 0,1 Pa s", "DYNVISK.DAT", 10, "Poise", 1, "Pascalsekunde"},
+    {"Reyn sind 144 lbf s/ft2", "DYNVISK.DAT", 1, "Reyn", 144, "Pound-force-Sekunde pro Quadratfu\xDF"},
+    {"Zentistokes ist mm2/s", "KINVISK.DAT", 1, "Zentistokes", 1, "Quadratmillimeter pro Sekunde"},
+    {"Stokes sind 100 Zentistokes", "KINVISK.DAT", 1, "Stokes", 100, "Zentistokes"},
+    {"Pfund-Mol", "STOFFMEN.DAT", 1, "Pfund-Mol", 453.59237, "Mol"},
+    {"Mol hat N_A Teilchen", "STOFFMEN.DAT", 1, "Mol", 6.02214076e23, "Teilchen"},
+    {"Sekundenliter", "VOLSTROM.DAT", 3600, "Liter pro Sekunde", 3.6 * 3600, "Kubikmeter pro Stunde"},
+    {"Barrel sind 42 Gallonen", "VOLSTROM.DAT", 1, "Barrel pro Tag", 42, "Gallone (US) pro Tag"},
+    {"cfm sind 60 cfs", "VOLSTROM.DAT", 60, "Kubikfu\xDF pro Minute", 1, "Kubikfu\xDF pro Sekunde"},
+    {"Tonne pro Stunde", "MASSSTRO.DAT", 3.6, "Tonne pro Stunde", 1, "Kilogramm pro Sekunde"},
+    {"short ton pro Stunde sind 2000 lb/h", "MASSSTRO.DAT", 1, "Short ton pro Stunde", 2000,
+     "Pfund pro Stunde"},
 };
 
 TEST(RelationenWeitere, GeltenAufZwoelfStellen) {
@@ -246,7 +277,9 @@ const Umfang kUmfaenge[] = {
     {"DICHTE.DAT", 8, 50},   {"WINKEL.DAT", 25, 50},   {"FREQUENZ.DAT", 8, 50},  {"DATENMEN.DAT", 25, 50},
     {"DATENRAT.DAT", 8, 50}, {"LADUNG.DAT", 8, 50},    {"SPANNUNG.DAT", 8, 50},  {"STROM.DAT", 8, 50},
     {"WIDERST.DAT", 8, 50},  {"KAPAZIT.DAT", 8, 50},   {"INDUKTIV.DAT", 8, 50},  {"MAGFLUSS.DAT", 8, 50},
-    {"FLUSSDIC.DAT", 8, 50},
+    {"FLUSSDIC.DAT", 8, 50}, {"LICHTST.DAT", 8, 50},   {"LEUCHTD.DAT", 8, 50},   {"BELEUCHT.DAT", 8, 50},
+    {"RADIOAKT.DAT", 8, 50}, {"ENERGIED.DAT", 8, 50},  {"AEQUIDOS.DAT", 8, 50},  {"DYNVISK.DAT", 8, 50},
+    {"KINVISK.DAT", 8, 50},  {"STOFFMEN.DAT", 8, 50},  {"VOLSTROM.DAT", 8, 50},  {"MASSSTRO.DAT", 8, 50},
 };
 
 TEST(RelationenWeitere, JedesGebietHatSeineBezugseinheitUndGenugEinheiten) {
