@@ -13,6 +13,7 @@
 
 #include "data/Gebiete.h"
 #include "data/Textdatei.h"
+#include "reference/RtfLeser.h"
 
 namespace {
 
@@ -322,6 +323,24 @@ TEST(RaventoDatei, NutztFettdruckFarbeAufzaehlungUndUmlaute) {
                              "Ravento 4.1", "https://www.quantora.example/ravento"}) {
         EXPECT_NE(rtf.find(wort), std::string::npos) << wort;
     }
+}
+
+TEST(RaventoDatei, ZeigtUeberschriftenAufzaehlungUndFarbeImLeser) {
+    const qnt::RtfDokument dok = qnt::leseRtf(liesDatei("Ravento.rtf"));
+    int punkte = 0;
+    bool fett = false;
+    bool farbig = false;
+    for (const auto& absatz : dok.Absaetze) {
+        if (absatz.text().rfind("\xE2\x80\xA2\t", 0) == 0) ++punkte;
+        for (const auto& lauf : absatz.Laeufe) {
+            fett = fett || (lauf.Format.Fett && lauf.Text.find("Ravento") != std::string::npos);
+            farbig = farbig || dok.farbe(lauf.Format.Farbe) != nullptr;
+        }
+    }
+    EXPECT_EQ(punkte, 5);
+    EXPECT_TRUE(fett);
+    EXPECT_TRUE(farbig);
+    EXPECT_NE(dok.text().find("f\xC3\xBCr Formeln"), std::string::npos);
 }
 
 } // namespace
