@@ -81,7 +81,8 @@ TEST_P(Referenzdatei, HatKeineLeerzeileUndKeinenRandraum) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo"));
+INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo", "Stoffw2.nfo", "Stoffw4.nfo",
+                                                                   "Stoffw5.nfo", "Stoffw6.nfo", "Stoffw7.nfo"));
 
 // ---------------------------------------------------------------------------------------------------------
 // "STOFFW9.NFO": eleven tables at fixed line ranges, no heading lines.
@@ -341,6 +342,77 @@ TEST(RaventoDatei, ZeigtUeberschriftenAufzaehlungUndFarbeImLeser) {
     EXPECT_TRUE(fett);
     EXPECT_TRUE(farbig);
     EXPECT_NE(dok.text().find("f\xC3\xBCr Formeln"), std::string::npos);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// "Stoffw1.nfo" to "Stoffw7.nfo": name, then the values the substance topics read.
+
+struct Stoffdatei {
+    const char* name;
+    std::size_t mindestens; // lines
+    int felder;             // fields of every line
+    std::vector<int> werte; // fields that hold a value as the viewer shows it
+    bool wertPflicht;       // every line carries all its values
+};
+
+class StoffDatei : public testing::TestWithParam<Stoffdatei> {};
+
+TEST_P(StoffDatei, HatGenugZeilenMitPassendenFeldern) {
+    const Stoffdatei& d = GetParam();
+    const auto z = zeilen(d.name);
+    EXPECT_GE(z.size(), d.mindestens);
+    std::set<std::string> namen;
+    for (const auto& zeile : z) {
+        EXPECT_EQ(anzahlFelder(zeile), d.felder) << zeile;
+        EXPECT_FALSE(feld(zeile, 1).empty()) << zeile;
+        EXPECT_TRUE(namen.insert(feld(zeile, 1)).second) << "doppelt: " << zeile;
+        bool einWert = d.werte.empty();
+        for (int n : d.werte) {
+            const std::string w = feld(zeile, n);
+            if (w.empty()) {
+                EXPECT_FALSE(d.wertPflicht) << zeile << " Feld " << n;
+                continue;
+            }
+            einWert = true;
+            EXPECT_TRUE(istWert(w) || (std::string(d.name) == "Stoffw5.nfo" && w == "unbegrenzt"))
+                << zeile << " Feld " << n;
+        }
+        EXPECT_TRUE(einWert) << zeile;
+    }
+}
+
+std::string stoffName(const testing::TestParamInfo<Stoffdatei>& info) {
+    std::string n = info.param.name;
+    n.erase(std::remove(n.begin(), n.end(), '.'), n.end());
+    return n;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ausgeliefert, StoffDatei,
+                         testing::Values(Stoffdatei{"Stoffw2.nfo", 40, 2, {2}, true},
+                                         Stoffdatei{"Stoffw4.nfo", 40, 3, {2, 3}, true},
+                                         Stoffdatei{"Stoffw5.nfo", 60, 2, {2}, true},
+                                         Stoffdatei{"Stoffw6.nfo", 40, 2, {2}, true},
+                                         Stoffdatei{"Stoffw7.nfo", 100, 2, {}, true}),
+                         stoffName);
+
+TEST(StoffDatenDatei, BrennwertIstNieKleinerAlsHeizwert) {
+    for (const auto& zeile : zeilen("Stoffw4.nfo")) {
+        ASSERT_TRUE(istZahl(feld(zeile, 2)) && istZahl(feld(zeile, 3))) << zeile;
+        EXPECT_GE(zahl(feld(zeile, 2)), zahl(feld(zeile, 3))) << zeile;
+    }
+}
+
+TEST(StoffDatenDatei, HistorischeNamenNennenIhreBedeutung) {
+    const auto z = zeilen("Stoffw7.nfo");
+    std::map<std::string, std::string> bedeutung;
+    for (const auto& zeile : z) {
+        EXPECT_FALSE(feld(zeile, 2).empty()) << zeile;
+        bedeutung[feld(zeile, 1)] = feld(zeile, 2);
+    }
+    EXPECT_NE(bedeutung["Bittersalz"].find("Magnesiumsulfat-Heptahydrat"), std::string::npos);
+    EXPECT_NE(bedeutung["Glaubersalz"].find("Natriumsulfat-Decahydrat"), std::string::npos);
+    EXPECT_NE(bedeutung["H\xF6llenstein"].find("Silbernitrat"), std::string::npos);
+    EXPECT_NE(bedeutung["K\xF6nigswasser"].find("Salpeters\xE4ure"), std::string::npos);
 }
 
 } // namespace
