@@ -93,6 +93,36 @@ const Relation kRelationen[] = {
     {kMasse, "Libra (r\xF6" "misch)", 288, "Scripulum"},
     {kMasse, "Skeppund (schwedisch)", 400, "Sk\xE5" "lpund"},
     {kMasse, "Dalton", 1, "Atomare Masseneinheit"},
+    {kVolumen, "Liter", 0.001, "Kubikmeter"},
+    {kVolumen, "Gallone (brit.)", 4.54609, "Liter"},
+    {kVolumen, "Pint (brit.)", 1.0 / 8, "Gallone (brit.)"},
+    {kVolumen, "Fl\xFC" "ssigunze (brit.)", 1.0 / 160, "Gallone (brit.)"},
+    {kVolumen, "Bushel (brit.)", 8, "Gallone (brit.)"},
+    {kVolumen, "US-Gallone", 231, "Kubikzoll"},
+    {kVolumen, "US-Fl\xFC" "ssigunze", 1.0 / 128, "US-Gallone"},
+    {kVolumen, "US-Pint", 16, "US-Fl\xFC" "ssigunze"},
+    {kVolumen, "US-Gill", 1.0 / 4, "US-Pint"},
+    {kVolumen, "US-Tasse", 16, "Essl\xF6" "ffel (US)"},
+    {kVolumen, "Essl\xF6" "ffel (US)", 3, "Teel\xF6" "ffel (US)"},
+    {kVolumen, "Teel\xF6" "ffel (US, legal)", 5, "Milliliter"},
+    {kVolumen, "US-Bushel", 2150.42, "Kubikzoll"},
+    {kVolumen, "US-Bushel", 8, "US-Trockengallone"},
+    {kVolumen, "Barrel (Erd\xF6" "l)", 42, "US-Gallone"},
+    {kVolumen, "Kubikfu\xDF", 1728, "Kubikzoll"},
+    {kVolumen, "Acre-Foot", 43560, "Kubikfu\xDF"},
+    {kVolumen, "Registertonne", 100, "Kubikfu\xDF"},
+    {kVolumen, "Kubikfu\xDF (preu\xDF" "isch)", 27, "Quart (preu\xDF" "isch)"},
+    {kVolumen, "Scheffel (preu\xDF" "isch)", 3072, "Kubikzoll (preu\xDF" "isch)"},
+    {kVolumen, "Oxhoft (preu\xDF" "isch)", 180, "Quart (preu\xDF" "isch)"},
+    {kVolumen, "Eimer (Wien)", 40, "Ma\xDF (Wien)"},
+    {kVolumen, "Tschetwert", 64, "Garnez"},
+    {kVolumen, "Botschka", 40, "Wedro"},
+    {kVolumen, "Koku", 100, "Sho"},
+    {kVolumen, "Muid (Wein)", 288, "Pinte (Paris)"},
+    {kVolumen, "Amphora (r\xF6" "misch)", 48, "Sextarius"},
+    {kVolumen, "Kor", 10, "Bat"},
+    {kVolumen, "Ohm (badisch)", 150, "Liter"},
+    {kVolumen, "Korzec", 128, "Liter"},
 };
 
 TEST(MasseVolumenRelationen, GeltenAufZwoelfStellen) {
@@ -122,6 +152,18 @@ const Festlegung kFestlegungen[] = {
     {kMasse, "Pikol", 61.7613025},                         // Niederländisch-Indien
     {kMasse, "Funt (polnisch)", 0.405504},                 // Kongreßpolen 1819
     {kMasse, "Catty (Hongkong)", 0.60478982},              // Hongkong, Cap. 68
+    {kVolumen, "Quart (preu\xDF" "isch)", std::pow(0.31385, 3) / 27}, // Preußen 1816: 27 Quart = 1 Kubikfuß
+    {kVolumen, "Ma\xDF (bayerisch)", 1.069e-3},          // Bayern 1869
+    {kVolumen, "Ma\xDF (badisch)", 1.5e-3},              // Baden 1810
+    {kVolumen, "Ma\xDF (schweizerisch)", 1.5e-3},        // Schweiz 1835
+    {kVolumen, "Ma\xDF (Wien)", 1.414724e-3},           // Österreich, Umrechnung 1871
+    {kVolumen, "Wedro", 12.29941e-3},                    // Rußland 1899
+    {kVolumen, "Sho", 2401.0 / 1331000},                 // Japan 1891
+    {kVolumen, "Pinte (Paris)", 48 * std::pow(12 / 443.296, 3)}, // Paris 1742, Meter nach dem Gesetz von 1799
+    {kVolumen, "Fanega (kastilisch)", 55.5e-3},          // Spanien, Real Orden 1852
+    {kVolumen, "Garniec", 4e-3},                         // Kongreßpolen 1819
+    {kVolumen, "Scheffel", 50e-3},                       // Norddeutscher Bund 1868
+    {kVolumen, "Pot (d\xE4" "nisch)", std::pow(0.31385, 3) / 32}, // Dänemark: 1/32 Kubikfuß
 };
 
 TEST(MasseVolumenRelationen, HistorischeEinheitenHabenIhrenGesetzlichenWert) {
@@ -132,7 +174,7 @@ TEST(MasseVolumenRelationen, HistorischeEinheitenHabenIhrenGesetzlichenWert) {
 }
 
 TEST(MasseVolumenRelationen, JedesGebietHatMindestens210EinheitenAus35Laendern) {
-    for (const char* datei : {kMasse}) {
+    for (const char* datei : {kMasse, kVolumen}) {
         SCOPED_TRACE(datei);
         const auto& d = lade(datei);
         EXPECT_GE(d.anzahl, 210);
