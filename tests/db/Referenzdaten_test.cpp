@@ -81,7 +81,7 @@ TEST_P(Referenzdatei, HatKeineLeerzeileUndKeinenRandraum) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo", "Stoffw2.nfo", "Stoffw4.nfo",
+INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo", "Stoffw2.nfo", "Stoffw3.nfo", "Stoffw4.nfo",
                                                                    "Stoffw5.nfo", "Stoffw6.nfo", "Stoffw7.nfo"));
 
 // ---------------------------------------------------------------------------------------------------------
@@ -389,6 +389,7 @@ std::string stoffName(const testing::TestParamInfo<Stoffdatei>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Ausgeliefert, StoffDatei,
                          testing::Values(Stoffdatei{"Stoffw2.nfo", 40, 2, {2}, true},
+                                         Stoffdatei{"Stoffw3.nfo", 80, 3, {2, 3}, false},
                                          Stoffdatei{"Stoffw4.nfo", 40, 3, {2, 3}, true},
                                          Stoffdatei{"Stoffw5.nfo", 60, 2, {2}, true},
                                          Stoffdatei{"Stoffw6.nfo", 40, 2, {2}, true},
