@@ -137,4 +137,91 @@ TEST(Waehrungen, WaehrungOhneKursHatFaktorNull) {
     EXPECT_EQ(w.at("KPW").LandNr(), 66);
 }
 
+const std::vector<TEinheitSatz>& weltzeit() {
+    static const auto w = liesDaten("WELTZEIT.DAT");
+    return w;
+}
+
+std::map<std::string, TEinheitSatz> nachName(const std::vector<TEinheitSatz>& saetze) {
+    std::map<std::string, TEinheitSatz> m;
+    for (const auto& s : saetze) m.emplace(s.Name(), s);
+    return m;
+}
+
+TEST(Weltzeit, HatDieWeltzeitAlsBezugUndMindestens150Orte) {
+    const auto w = nachName(weltzeit());
+    EXPECT_GE(weltzeit().size(), 150u);
+    ASSERT_TRUE(w.count("Koordinierte Weltzeit (UTC)"));
+    EXPECT_EQ(w.at("Koordinierte Weltzeit (UTC)").Faktor(), 0.0);
+}
+
+TEST(Weltzeit, VersatzIstGanzeViertelstundeZwischenMinus12UndPlus14) {
+    for (const auto& s : weltzeit()) {
+        SCOPED_TRACE(s.Name());
+        const double viertel = s.Faktor() * 4;
+        EXPECT_EQ(viertel, std::round(viertel));
+        EXPECT_GE(s.Faktor(), -12.0);
+        EXPECT_LE(s.Faktor(), 14.0);
+        EXPECT_FALSE(s.Uebersetzung().empty()) << "Sommerzeit fehlt";
+    }
+}
+
+TEST(Weltzeit, BekannteVersaetzeUndSommerzeiten) {
+    struct Fall {
+        const char* ort;
+        double versatz;
+        const char* sommerzeit;
+    };
+    const Fall faelle[] = {
+        {"Berlin", 1, "letzter Sonntag im M\xE4rz/Oktober"},
+        {"London", 0, "letzter Sonntag im M\xE4rz/Oktober"},
+        {"New York", -5, "2. So. M\xE4rz - 1. So. Nov."},
+        {"St. John's", -3.5, "2. So. M\xE4rz - 1. So. Nov."},
+        {"Sydney", 10, "1. Sonntag im Oktober/April"},
+        {"Adelaide", 9.5, "1. Sonntag im Oktober/April"},
+        {"Auckland", 12, "letzter So. Sep. - 1. So. Apr."},
+        {"Chatham-Inseln", 12.75, "letzter So. Sep. - 1. So. Apr."},
+        {"Kathmandu", 5.75, "keine"},
+        {"Mumbai", 5.5, "keine"},
+        {"Teheran", 3.5, "keine"},
+        {"Kabul", 4.5, "keine"},
+        {"Eucla", 8.75, "keine"},
+        {"Marquesas-Inseln", -9.5, "keine"},
+        {"Tokio", 9, "keine"},
+        {"Kiritimati", 14, "keine"},
+        {"Bakerinsel", -12, "keine"},
+        {"Honolulu", -10, "keine"},
+    };
+    const auto w = nachName(weltzeit());
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.ort);
+        ASSERT_TRUE(w.count(f.ort));
+        EXPECT_EQ(w.at(f.ort).Faktor(), f.versatz);
+        EXPECT_EQ(w.at(f.ort).Uebersetzung(), f.sommerzeit);
+    }
+}
+
+// Every present-day country of the country table has at least one place, its capital among them.
+TEST(Weltzeit, JedesLandDerTabelleHatSeineHauptstadt) {
+    const std::map<int, const char*> hauptstadt = {
+        {21, "Kairo"},     {23, "Addis Abeba"}, {24, "Kabul"},       {25, "Algier"},   {27, "Buenos Aires"},
+        {28, "Br\xFCssel"}, {29, "Sucre"},     {30, "Bras\xEDlia"}, {31, "Sofia"},    {32, "Santiago de Chile"},
+        {33, "Peking"},    {34, "San Jos\xE9"}, {35, "Kopenhagen"},  {36, "Berlin"},   {50, "Helsinki"},
+        {51, "Paris"},     {52, "Athen"},       {54, "London"},      {55, "Guatemala-Stadt"},
+        {56, "Port-au-Prince"}, {57, "Neu-Delhi"}, {58, "Jakarta"},  {60, "Teheran"},  {62, "Rom"},
+        {63, "Tokio"},     {65, "Bogot\xE1"},   {66, "Seoul"},       {67, "Havanna"},  {68, "Tripolis"},
+        {69, "Rabat"},     {70, "Mexiko-Stadt"}, {71, "Amsterdam"},  {72, "Oslo"},     {73, "Wien"},
+        {74, "Asunci\xF3n"}, {75, "Lima"},      {76, "Manila"},      {77, "Warschau"}, {78, "Lissabon"},
+        {80, "Bukarest"},  {81, "Moskau"},      {82, "Stockholm"},   {83, "Bern"},     {84, "Madrid"},
+        {85, "Bangkok"},   {86, "Ankara"},      {87, "Tunis"},       {88, "Budapest"}, {89, "Montevideo"},
+        {90, "Washington"}, {91, "Hanoi"},
+    };
+    const auto w = nachName(weltzeit());
+    for (const auto& [land, stadt] : hauptstadt) {
+        SCOPED_TRACE(stadt);
+        ASSERT_TRUE(w.count(stadt));
+        EXPECT_EQ(w.at(stadt).LandNr(), land);
+    }
+}
+
 } // namespace
