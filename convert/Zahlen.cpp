@@ -1,5 +1,6 @@
 #include "convert/Zahlen.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -119,6 +120,12 @@ std::optional<std::int32_t> ganzzahlLesen(std::string_view text) {
     return static_cast<std::int32_t>(negativ ? -wert : wert);
 }
 
+std::string_view ohneRandBlanks(std::string_view text) {
+    const std::size_t anfang = text.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) return {};
+    return text.substr(anfang, text.find_last_not_of(' ') + 1 - anfang);
+}
+
 int Nachkommastellen(double x) {
     const double a = std::fabs(x);
     double grenze = 10;
@@ -150,78 +157,174 @@ bool liegtGenauMittig(double a, int k) {
     return mantisse % fuenfHoch == 0;
 }
 
-// Adds one in the last place of the digits [anfang, ende), skipping the separator; true on a carry out.
-bool plusEinsHinten(char* anfang, char* ende) {
-    for (char* z = ende; z != anfang;) {
-        --z;
-        if (*z == '.') continue;
-        if (*z != '9') {
-            ++*z;
-            return false;
-        }
-        *z = '0';
+__extension__ using u128 = unsigned __int128;
+
+constexpr int kMaxZehnerpotenz = 22;
+
+constexpr std::array<u128, kMaxZehnerpotenz + 1> kZehnHoch = [] {
+    std::array<u128, kMaxZehnerpotenz + 1> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+int bitBreite(u128 x) {
+    const auto hoch = static_cast<std::uint64_t>(x >> 64);
+    if (hoch != 0) return 128 - std::countl_zero(hoch);
+    return 64 - std::countl_zero(static_cast<std::uint64_t>(x));
+}
+
+// a = mantisse · 2^e exactly, for a finite a >= 0.
+void zerlege(double a, std::uint64_t& mantisse, int& e) {
+    const auto bits = std::bit_cast<std::uint64_t>(a);
+    const auto biased = static_cast<int>(bits >> 52 & 0x7FF);
+    mantisse = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased == 0) {
+        e = -1074; // denormal
+    } else {
+        mantisse |= std::uint64_t{1} << 52;
+        e = biased - 1075;
     }
+}
+
+// a · 10^k (a > 0 finite) as its whole part and whether the exact rest is at least one half, in 128-bit
+// integers: a = mantisse · 2^e exactly. False when the numbers would not fit.
+bool skaliert(double a, int k, std::uint64_t& ganz, bool& aufrunden) {
+    if (k > kMaxZehnerpotenz || k < -kMaxZehnerpotenz) return false;
+    std::uint64_t mantisse = 0;
+    int e = 0;
+    zerlege(a, mantisse, e);
+    u128 zaehler = mantisse;
+    u128 nenner = 1;
+    if (k >= 0)
+        zaehler *= kZehnHoch[static_cast<std::size_t>(k)];
+    else
+        nenner = kZehnHoch[static_cast<std::size_t>(-k)];
+    u128 q = 0;
+    u128 rest = 0;
+    if (e >= 0) {
+        if (bitBreite(zaehler) + e > 126) return false;
+        zaehler <<= e;
+        q = zaehler / nenner;
+        rest = zaehler % nenner;
+    } else {
+        if (bitBreite(nenner) - e > 126) return false;
+        nenner <<= -e;
+        if (k >= 0) { // a power of two
+            q = zaehler >> -e;
+            rest = zaehler & (nenner - 1);
+        } else if ((nenner >> 64) == 0) { // the common case, at a fraction of the cost of 128-bit division
+            const auto z64 = static_cast<std::uint64_t>(zaehler);
+            const auto n64 = static_cast<std::uint64_t>(nenner);
+            q = z64 / n64;
+            rest = z64 % n64;
+        } else {
+            q = zaehler / nenner;
+            rest = zaehler % nenner;
+        }
+    }
+    if (q > std::numeric_limits<std::uint64_t>::max() / 2) return false;
+    ganz = static_cast<std::uint64_t>(q);
+    aufrunden = rest >= nenner - rest;
     return true;
 }
 
-constexpr int kWissLaenge = 15;
-constexpr int kFestBreite = 14;
+constexpr std::uint64_t kMillion = 1'000'000;
+
+// Seven significant digits of a > 0 (as a number 1000000..9999999) and the decimal exponent, the rest rounded
+// half away from zero, through to_chars: for the far ends of the double range, beyond 128-bit arithmetic.
+void wissZiffernFern(double a, std::uint64_t& ziffern, int& exponent) {
+    char buf[40];
+    auto zerlege = [&](int genauigkeit) {
+        const char* ende =
+            std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, genauigkeit).ptr;
+        ziffern = static_cast<std::uint64_t>(buf[0] - '0');
+        for (int j = 1; j <= genauigkeit; ++j)
+            ziffern = ziffern * 10 + static_cast<std::uint64_t>(buf[j + 1] - '0');
+        const char* e = buf + genauigkeit + 2;
+        std::from_chars(e[1] == '+' ? e + 2 : e + 1, ende, exponent);
+    };
+    zerlege(6);
+    if (liegtGenauMittig(a, 6 - exponent)) {
+        // Exactly eight significant digits ending in 5 (to_chars rounds that to even): round it up.
+        zerlege(7);
+        ziffern = ziffern / 10 + 1;
+    }
+    if (ziffern == 10 * kMillion) {
+        ziffern = kMillion;
+        ++exponent;
+    }
+}
+
+void wissZiffern(double a, std::uint64_t& ziffern, int& exponent) {
+    std::uint64_t mantisse = 0;
+    int e = 0;
+    zerlege(a, mantisse, e);
+    // a lies in [2^b, 2^(b+1)), so its decimal exponent is floor(b · log10 2) or one more.
+    const int b = e + 63 - std::countl_zero(mantisse);
+    exponent = static_cast<int>(std::floor(b * 0.30102999566398120));
+    std::uint64_t ganz = 0;
+    bool aufrunden = false;
+    for (;;) {
+        if (!skaliert(a, 6 - exponent, ganz, aufrunden)) return wissZiffernFern(a, ziffern, exponent);
+        if (ganz >= 10 * kMillion)
+            ++exponent;
+        else if (ganz < kMillion)
+            --exponent;
+        else
+            break;
+    }
+    ziffern = ganz + (aufrunden ? 1 : 0);
+    if (ziffern == 10 * kMillion) { // 9.9999995 and above carry into the exponent
+        ziffern = kMillion;
+        ++exponent;
+    }
+}
+
+constexpr std::size_t kWissLaenge = 15;
+constexpr std::size_t kFestBreite = 14;
 
 std::string wissenschaftlich(double a, bool negativ) {
-    std::string text(kWissLaenge, ' ');
-    char ziffern[8] = {'0', '0', '0', '0', '0', '0', '0', '0'};
+    std::uint64_t ziffern = 0;
     int exponent = 0;
-    if (a != 0) {
-        char buf[40];
-        // "d.dddddde+XX": seven significant digits, then the decimal exponent.
-        auto zerlege = [&](int genauigkeit) {
-            const char* ende =
-                std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, genauigkeit).ptr;
-            ziffern[0] = buf[0];
-            for (int j = 1; j <= genauigkeit; ++j)
-                ziffern[j] = buf[j + 1];
-            const char* e = buf + genauigkeit + 2;
-            std::from_chars(e[1] == '+' ? e + 2 : e + 1, ende, exponent);
-        };
-        zerlege(6);
-        if (liegtGenauMittig(a, 6 - exponent)) {
-            // Exactly eight significant digits ending in 5: round that half away from zero.
-            zerlege(7);
-            if (plusEinsHinten(ziffern, ziffern + 7)) {
-                ziffern[0] = '1';
-                ++exponent;
-            }
-        }
-    }
+    if (a != 0) wissZiffern(a, ziffern, exponent);
+    // " d,ddddddE+eeee"
+    std::string text(kWissLaenge, ' ');
     text[0] = negativ ? '-' : ' ';
-    text[1] = ziffern[0];
+    for (std::size_t j = 8; j >= 3; --j, ziffern /= 10)
+        text[j] = static_cast<char>('0' + ziffern % 10);
     text[2] = ',';
-    for (int j = 1; j <= 6; ++j)
-        text[static_cast<std::size_t>(2 + j)] = ziffern[j];
+    text[1] = static_cast<char>('0' + ziffern);
     text[9] = 'E';
     text[10] = exponent < 0 ? '-' : '+';
     int betrag = exponent < 0 ? -exponent : exponent;
-    for (int j = 14; j >= 11; --j, betrag /= 10)
-        text[static_cast<std::size_t>(j)] = static_cast<char>('0' + betrag % 10);
+    for (std::size_t j = 14; j >= 11; --j, betrag /= 10)
+        text[j] = static_cast<char>('0' + betrag % 10);
     return text;
 }
 
+// a in 5e-11..9.9e12 with `stellen` decimals (0..10): a · 10^stellen stays below 2^87, always in reach of
+// skaliert.
 std::string festkomma(double a, bool negativ, int stellen) {
-    // buf[0] stays free for a carry into a new leading digit.
-    char buf[48];
-    char* anfang = buf + 1;
-    char* ende = std::to_chars(anfang, buf + sizeof buf, a, std::chars_format::fixed, stellen).ptr;
-    if (liegtGenauMittig(a, stellen)) {
-        ende = std::to_chars(anfang, buf + sizeof buf, a, std::chars_format::fixed, stellen + 1).ptr - 1;
-        if (stellen == 0) --ende; // the separator before the dropped 5
-        if (plusEinsHinten(anfang, ende)) *--anfang = '1';
-    }
-    if (negativ) *--anfang = '-';
-    const auto laenge = static_cast<std::size_t>(ende - anfang);
+    std::uint64_t ganz = 0;
+    bool aufrunden = false;
+    if (!skaliert(a, stellen, ganz, aufrunden)) return {};
+    if (aufrunden) ++ganz;
+    char buf[32];
+    char* ende = buf + sizeof buf;
+    char* z = ende;
+    for (int j = 0; j < stellen; ++j, ganz /= 10)
+        *--z = static_cast<char>('0' + ganz % 10);
+    if (stellen > 0) *--z = ',';
+    do {
+        *--z = static_cast<char>('0' + ganz % 10);
+        ganz /= 10;
+    } while (ganz != 0);
+    if (negativ) *--z = '-';
+    const auto laenge = static_cast<std::size_t>(ende - z);
     std::string text(laenge < kFestBreite ? kFestBreite - laenge : 0, ' ');
-    text.append(anfang, laenge);
-    for (char& c : text)
-        if (c == '.') c = ',';
+    text.append(z, laenge);
     return text;
 }
 
@@ -235,10 +338,8 @@ Ergebnistexte Ergebnis_formatieren(double r) {
     t.Wiss = wissenschaftlich(a, negativ);
     // The double nearest 5e-11 lies above 5·10^-11, so this compares with the exact limit: every value shown
     // in fixed form has a non-zero digit among its ten decimals.
-    if (a >= 5e-11 && a <= 9.9e12)
-        t.Fest = festkomma(a, negativ, Nachkommastellen(a));
-    else
-        t.Fest = t.Wiss;
+    if (a >= 5e-11 && a <= 9.9e12) t.Fest = festkomma(a, negativ, Nachkommastellen(a));
+    if (t.Fest.empty()) t.Fest = t.Wiss;
     return t;
 }
 

@@ -29,6 +29,9 @@ std::optional<double> dezimalzahlLesen(std::string_view text);
 // Whole number: leading blanks, an optional sign, decimal digits, nothing after; signed 32-bit range.
 std::optional<std::int32_t> ganzzahlLesen(std::string_view text);
 
+// The text without its leading and trailing blanks.
+std::string_view ohneRandBlanks(std::string_view text);
+
 // The two result texts of an entry.
 struct Ergebnistexte {
     std::string Wiss; // always 15 characters: " 1,234500E+0003"

@@ -1,0 +1,392 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "Umrechnertest.h"
+#include "convert/Umrechner.h"
+#include "data/Fehler.h"
+#include "data/Gebiete.h"
+
+using namespace qnt;
+using namespace qnt::test;
+
+namespace {
+
+// ---- Zahlensysteme: positions 0 binary, 1 decimal, 2 hexadecimal, 3 octal, 4 roman ----
+
+struct Zahlfall {
+    const char* name;
+    int quelle;
+    const char* eingabe;
+    const char* bin;
+    const char* dez;
+    const char* hex;
+    const char* okt;
+    const char* roem;
+};
+
+TEST(Zahlensysteme, SchreibtDenWertInJederSchreibweise) {
+    const Zahlfall faelle[] = {
+        {"Dezimal255", 1, "255", "11111111", "255", "FF", "377", "CCLV"},
+        {"FuenfzehnBinaerziffern", 1, "32767", "111111111111111", "32767", "7FFF", "77777",
+         "Zahl zu gro\xDF"},
+        {"SechzehnBinaerziffern", 1, "32768", "Zahl zu gro\xDF", "32768", "8000", "100000",
+         "Zahl zu gro\xDF"},
+        {"DezimalMitBlankDavor", 1, " 12", "1100", "12", "C", "14", "XII"},
+        {"BinaerMitBlanksRingsum", 0, " 101 ", "101", "5", "5", "5", "V"},
+        {"HexGroesster", 2, "7FFFFFFF", "Zahl zu gro\xDF", "2147483647", "7FFFFFFF", "17777777777",
+         "Zahl zu gro\xDF"},
+        {"HexFuehrendeNullen", 2, "000000000FF", "11111111", "255", "FF", "377", "CCLV"},
+        {"Oktal17", 3, "17", "1111", "15", "F", "17", "XV"},
+        {"OktalGroesster", 3, "17777777777", "Zahl zu gro\xDF", "2147483647", "7FFFFFFF", "17777777777",
+         "Zahl zu gro\xDF"},
+        {"Roemisch1994", 4, "MCMXCIV", "11111001010", "1994", "7CA", "3712", "MCMXCIV"},
+        {"Null", 1, "0", "0", "0", "0", "0", ""},
+        {"Dezimal3999", 1, "3999", "111110011111", "3999", "F9F", "7637", "MMMCMXCIX"},
+        {"Dezimal4000", 1, "4000", "111110100000", "4000", "FA0", "7640", "MMMM"},
+        {"Dezimal9999", 1, "9999", "10011100001111", "9999", "270F", "23417", "MMMMMMMMMCMXCIX"},
+        {"Dezimal8888", 1, "8888", "10001010111000", "8888", "22B8", "21270", "Zahl zu gro\xDF"},
+        // Negative values: two's complement in binary, octal and hexadecimal; no roman numeral.
+        {"MinusEins", 1, "-1", "Zahl zu gro\xDF", "-1", "FFFFFFFF", "37777777777", "Zahl zu klein"},
+        {"Kleinster", 1, "-2147483648", "Zahl zu gro\xDF", "-2147483648", "80000000", "20000000000",
+         "Zahl zu klein"},
+        // An empty input reads as 0 in every notation with a digit check, hexadecimal included.
+        {"HexLeer", 2, "", "0", "0", "0", "0", ""},
+        {"BinaerNurBlanks", 0, "   ", "0", "0", "0", "0", ""},
+        {"OktalLeer", 3, "", "0", "0", "0", "0", ""},
+        {"RoemischLeer", 4, "", "0", "0", "0", "0", ""},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        auto l = eintraegeAnPositionen({0, 1, 2, 3, 4});
+        const Rechenergebnis e = rechne(kZahlensysteme, f.eingabe, f.quelle, l);
+        ASSERT_EQ(e.art, Rechenergebnis::Art::Ok) << e.meldung;
+        const char* erwartet[] = {f.bin, f.dez, f.hex, f.okt, f.roem};
+        for (std::size_t i = 0; i < 5; ++i) {
+            EXPECT_EQ(l[i].ErgebnisWiss, erwartet[i]) << "Position " << i;
+            EXPECT_EQ(l[i].ErgebnisFest, erwartet[i]) << "Position " << i;
+        }
+    }
+}
+
+struct Zahlfehlerfall {
+    const char* name;
+    int quelle;
+    const char* eingabe;
+    std::string_view meldung;
+    bool markieren;
+};
+
+TEST(Zahlensysteme, PrueftDieEingabeJeSchreibweise) {
+    const Zahlfehlerfall faelle[] = {
+        {"BinaerZwei", 0, "102", meldung::kNurEinsUndNull, true},
+        {"BinaerBlankInnen", 0, "1 0", meldung::kNurEinsUndNull, true},
+        {"DezimalKomma", 1, "1,5", meldung::kNurGanzeZahlen, true},
+        {"DezimalBlankHinten", 1, "255 ", meldung::kNurGanzeZahlen, true},
+        {"DezimalLeer", 1, "", meldung::kNurGanzeZahlen, true},
+        {"DezimalUeber32Bit", 1, "2147483648", meldung::kNurGanzeZahlen, true},
+        {"HexKleinbuchstaben", 2, "ff", meldung::kNurHexZiffern, true},
+        {"HexG", 2, "1G", meldung::kNurHexZiffern, true},
+        {"HexZuGross", 2, "80000000", meldung::kHexZuGross, false},
+        {"HexViel", 2, "FFFFFFFFFFFFFFF", meldung::kHexZuGross, false},
+        {"OktalAcht", 3, "8", meldung::kNurOktalZiffern, true},
+        {"OktalMinus", 3, "-7", meldung::kNurOktalZiffern, true},
+        {"OktalZuGross", 3, "20000000000", meldung::kOktalZuGross, false},
+        {"OktalFuenfzehnStellen", 3, "777777777777777", meldung::kOktalZuGross, false},
+        {"BinaerUeber31Stellen", 0, "10000000000000000000000000000000", meldung::kBinaerZuGross, false},
+        {"RoemischKlein", 4, "mc", meldung::kNurRoemischeZiffern, true},
+        {"RoemischFremd", 4, "MCMXCIVA", meldung::kNurRoemischeZiffern, true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        auto l = eintraegeAnPositionen({0, 1, 2, 3, 4});
+        const Rechenergebnis e = rechne(kZahlensysteme, f.eingabe, f.quelle, l);
+        EXPECT_EQ(e.art, Rechenergebnis::Art::Eingabefehler);
+        EXPECT_EQ(e.meldung, f.meldung);
+        EXPECT_EQ(e.markieren, f.markieren);
+        EXPECT_FALSE(e.neuLaden);
+        EXPECT_TRUE(unveraendert(l));
+    }
+}
+
+TEST(Zahlensysteme, NichtKanonischeRoemischeZahlMeldetNachDenErgebnissen) {
+    const struct {
+        const char* eingabe;
+        const char* dez;
+        const char* roem;
+    } faelle[] = {{"IM", "999", "CMXCIX"},
+                  {"IIII", "4", "IV"},
+                  {"IIX", "10", "X"},
+                  {" VV ", "10", "X"},
+                  {"MMMMMMMMMMMMMMM", "15000", "Zahl zu gro\xDF"}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.eingabe);
+        auto l = eintraegeAnPositionen({0, 1, 2, 3, 4});
+        const Rechenergebnis e = rechne(kZahlensysteme, f.eingabe, 4, l);
+        EXPECT_EQ(e.art, Rechenergebnis::Art::OkMitHinweis);
+        EXPECT_TRUE(e.ergebnisseGeschrieben());
+        EXPECT_EQ(e.meldung, "Falsche R\xF6mische Zahl!");
+        EXPECT_FALSE(e.markieren);
+        EXPECT_EQ(l[1].ErgebnisFest, f.dez);
+        EXPECT_EQ(l[4].ErgebnisWiss, f.roem);
+    }
+    auto l = eintraegeAnPositionen({0, 1, 2, 3, 4});
+    const Rechenergebnis e = rechne(kZahlensysteme, " MCMXCIV ", 4, l);
+    EXPECT_EQ(e.art, Rechenergebnis::Art::Ok);
+    EXPECT_TRUE(e.meldung.empty());
+}
+
+TEST(Zahlensysteme, RoemischeZahlenBilden) {
+    const struct {
+        std::int32_t wert;
+        const char* text;
+    } faelle[] = {
+        {0, ""},
+        {1, "I"},
+        {4, "IV"},
+        {5, "V"},
+        {9, "IX"},
+        {14, "XIV"},
+        {40, "XL"},
+        {49, "XLIX"},
+        {90, "XC"},
+        {400, "CD"},
+        {900, "CM"},
+        {1994, "MCMXCIV"},
+        {3888, "MMMDCCCLXXXVIII"},
+        {3999, "MMMCMXCIX"},
+        {4000, "MMMM"},
+        {9999, "MMMMMMMMMCMXCIX"},
+        {8888, "Zahl zu gro\xDF"},
+        {10000, "Zahl zu gro\xDF"},
+        {-1, "Zahl zu klein"},
+        {INT32_MIN, "Zahl zu klein"},
+        {INT32_MAX, "Zahl zu gro\xDF"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wert);
+        EXPECT_EQ(roemischeZahl(f.wert), f.text);
+    }
+}
+
+TEST(Zahlensysteme, UnbekanntePositionen) {
+    auto l = eintraegeAnPositionen({0, 1, 7});
+    ASSERT_EQ(rechne(kZahlensysteme, "5", 1, l).art, Rechenergebnis::Art::Ok);
+    EXPECT_EQ(l[0].ErgebnisWiss, "101");
+    EXPECT_EQ(l[2].ErgebnisWiss, "");
+    EXPECT_EQ(l[2].ErgebnisFest, "");
+
+    auto m = eintraegeAnPositionen({0, 7});
+    EXPECT_EQ(rechne(kZahlensysteme, "5", 1, m).art, Rechenergebnis::Art::Nichts);
+    EXPECT_TRUE(unveraendert(m));
+}
+
+// ---- Weltzeit ----
+
+struct Zeitfall {
+    const char* eingabe;
+    double quellfaktor;
+    double zielfaktor;
+    const char* text;
+};
+
+TEST(Weltzeit, RechnetDieUhrzeitMitTagesmarke) {
+    const Zeitfall faelle[] = {
+        {"12:00", 1, -5, "06:00"},
+        {"12:00", 1, 9, "20:00"},
+        {"12:00", 1, 5.5, "16:30"},
+        {"23:30", 1, 9, "07:30 n\xE4. Tag"},
+        {"00:30", 1, -5, "18:30 Vortag"},
+        {"24:00", 1, 1, "00:00"},
+        {"7:5", 1, 1, "07:05"},
+        {"10:75", 1, 1, "11:15"},
+        {"0:1440", 1, 1, "00:00"},
+        {" 9: 05", 0, 0, "09:05"},
+        {"23:59", 0, 0, "23:59"},
+        {"23:59", 0, 1.0 / 60, "00:00 n\xE4. Tag"},
+        {"00:00", 0, -1.0 / 60, "23:59 Vortag"},
+        {"12:00", 0, -3.5, "08:30"},
+        // Offsets 26 hours apart can cross two days.
+        {"23:00", -12, 14, "01:00 +2 Tage"},
+        {"00:30", 14, -12, "22:30 -2 Tage"},
+        {"21:00", -12, 14, "23:00 n\xE4. Tag"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.eingabe) + " nach " + std::to_string(f.zielfaktor));
+        auto l = eintraegeMitFaktoren({f.quellfaktor, f.zielfaktor});
+        ASSERT_EQ(rechne(kWeltzeit, f.eingabe, 0, l).art, Rechenergebnis::Art::Ok);
+        EXPECT_EQ(l[1].ErgebnisWiss, f.text);
+        EXPECT_EQ(l[1].ErgebnisFest, f.text);
+    }
+}
+
+TEST(Weltzeit, WeistAllesAndereAlsEineUhrzeitZurueck) {
+    for (const char* eingabe : {"24:01", "12", "", "12:", ":30", "12:00 ", "a:b", "12:00:00", "12.00",
+                                "-3:00", "3:-5", "-0:-1", "99999999:00", "2147483647:59"}) {
+        SCOPED_TRACE(eingabe);
+        auto l = eintraegeMitFaktoren({1, 2});
+        const Rechenergebnis e = rechne(kWeltzeit, eingabe, 0, l);
+        EXPECT_EQ(e.art, Rechenergebnis::Art::Eingabefehler);
+        EXPECT_EQ(e.meldung, "Falsche Eingabe im Werteingabeld! Uhrzeit im Format >> hh:mm << eingeben!");
+        EXPECT_TRUE(e.markieren);
+        EXPECT_TRUE(unveraendert(l));
+    }
+}
+
+TEST(Weltzeit, UnbrauchbarerFaktorEndetMitUeberlauf) {
+    for (double f : {std::numeric_limits<double>::quiet_NaN(), 1e300}) {
+        auto l = eintraegeMitFaktoren({1, 2, f});
+        EXPECT_THROW((void)rechne(kWeltzeit, "12:00", 0, l), LaufzeitFehler);
+        EXPECT_TRUE(unveraendert(l));
+    }
+}
+
+// ---- Brueche: position 0 the fraction, position 1 the decimal number ----
+
+struct Bruchfall {
+    const char* name;
+    int quelle;
+    const char* eingabe;
+    const char* bruch;
+    const char* fest;
+};
+
+TEST(Brueche, RechnetZwischenBruchUndDezimalzahl) {
+    const Bruchfall faelle[] = {
+        {"DreiViertel", 0, "3/4", "  3/4", "  0,7500000000"},
+        {"SechsViertel", 0, "6/4", " 1 1/2", "  1,5000000000"},
+        {"AchtViertel", 0, "8/4", " 2", "  2,0000000000"},
+        {"VierViertel", 0, "4/4", " 1", "  1,0000000000"},
+        {"ZweiViertel", 0, "2/4", "  1/2", "  0,5000000000"},
+        {"MitBlanksRingsum", 0, " 3/4 ", "  3/4", "  0,7500000000"},
+        {"BlankVorNenner", 0, "3/ 4", "  3/4", "  0,7500000000"},
+        {"ZuLang", 0, "123456/1234567", " Zahl zu gro\xDF", "  0,0999994330"},
+        {"GrosseZahlen", 0, "2147483647/2", " 1073741823 1/2", "  1073741823,5"},
+        {"Viertel", 1, "0,25", "  1/4", "  0,2500000000"},
+        {"ZweiEinhalb", 1, "2,5", " 2 1/2", "  2,5000000000"},
+        {"EinAchtel", 1, "1,125", " 1 1/8", "  1,1250000000"},
+        {"Punkt", 1, "1.125", " 1 1/8", "  1,1250000000"},
+        {"OhneVorkomma", 1, ",5", "  1/2", "  0,5000000000"},
+        {"FuehrendeNullen", 1, "007,5", " 7 1/2", "  7,5000000000"},
+        {"Plus", 1, "+2,5", " 2 1/2", "  2,5000000000"},
+        {"NeunStellen", 1, "0,000000005", "  1/200000000", "  0,0000000050"},
+        {"NeunStellenZuLangAlsBruch", 1, "0,123456789", " Zahl zu gro\xDF", "  0,1234567890"},
+        {"LangerGanzteil", 1, "12345678901,5", " Zahl zu gro\xDF", "   12345678902"},
+        // Negative values carry the sign in front, never in the denominator.
+        {"MinusDreiViertel", 0, "-3/4", " -3/4", " -0,7500000000"},
+        {"MinusSechsViertel", 0, "-6/4", " -1 1/2", " -1,5000000000"},
+        {"NennerNegativ", 0, "6/-4", " -1 1/2", " -1,5000000000"},
+        {"BeideNegativ", 0, "-6/-4", " 1 1/2", "  1,5000000000"},
+        {"MinusAchtViertel", 0, "-8/4", " -2", " -2,0000000000"},
+        {"MinusEins", 0, "-4/4", " -1", " -1,0000000000"},
+        {"KleinsterZaehler", 0, "-2147483648/1", " -2147483648", " -2147483648,0"},
+        {"KleinsterNenner", 0, "1/-2147483648", " -1/2147483648", " -0,0000000005"},
+        {"MinusEinhalb", 1, "-0,5", " -1/2", " -0,5000000000"},
+        {"MinusZweiEinhalb", 1, "-2,5", " -2 1/2", " -2,5000000000"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        auto l = eintraegeAnPositionen({0, 1});
+        const Rechenergebnis e = rechne(kBrueche, f.eingabe, f.quelle, l);
+        ASSERT_EQ(e.art, Rechenergebnis::Art::Ok) << e.meldung;
+        EXPECT_EQ(l[0].ErgebnisWiss, f.bruch);
+        EXPECT_EQ(l[0].ErgebnisFest, f.bruch);
+        EXPECT_EQ(l[1].ErgebnisFest, f.fest);
+    }
+}
+
+struct Bruchfehlerfall {
+    const char* name;
+    int quelle;
+    const char* eingabe;
+    std::string_view meldung;
+};
+
+TEST(Brueche, WeistUngeeigneteEingabenZurueck) {
+    const Bruchfehlerfall faelle[] = {
+        {"OhneStrich", 0, "5", meldung::kKeinBruch},
+        {"StrichVorn", 0, "/5", meldung::kKeinBruch},
+        {"StrichHinten", 0, "5/", meldung::kKeinBruch},
+        {"StrichHintenMitBlank", 0, " 5/ ", meldung::kKeinBruch},
+        {"Leer", 0, "", meldung::kKeinBruch},
+        {"ZaehlerNull", 0, "0/5", meldung::kBitteAendern},
+        {"NennerNull", 0, "5/0", meldung::kBitteAendern},
+        {"BlankVorStrich", 0, "3 /4", meldung::kBitteAendern},
+        {"Buchstaben", 0, "a/5", meldung::kBitteAendern},
+        {"ZweiStriche", 0, "1/2/3", meldung::kBitteAendern},
+        {"DezimalImZaehler", 0, "1,5/2", meldung::kBitteAendern},
+        {"GanzeZahl", 1, "5", meldung::kGanzeZahl},
+        {"GanzeZahlMitNull", 1, "5,0", meldung::kGanzeZahl},
+        {"GanzeZahlMitKomma", 1, "5,", meldung::kGanzeZahl},
+        {"GanzeZahlMitBlank", 1, " 5", meldung::kGanzeZahl},
+        {"GanzeNegativeZahl", 1, "-5", meldung::kGanzeZahl},
+        {"VieleNullen", 1, "1,00000000000", meldung::kGanzeZahl},
+        {"GanzeZahlUeber32Bit", 1, "12345678901", meldung::kGanzeZahl},
+        {"DezimalNull", 1, "0", meldung::kBitteAendern},
+        {"DezimalNullKommaNull", 1, "0,0", meldung::kBitteAendern},
+        {"DezimalUnlesbar", 1, "1,5 ", meldung::kBitteAendern},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        auto l = eintraegeAnPositionen({0, 1});
+        const Rechenergebnis e = rechne(kBrueche, f.eingabe, f.quelle, l);
+        EXPECT_EQ(e.art, Rechenergebnis::Art::Eingabefehler);
+        EXPECT_EQ(e.meldung, f.meldung);
+        EXPECT_TRUE(e.markieren);
+        EXPECT_FALSE(e.neuLaden);
+        EXPECT_TRUE(unveraendert(l));
+    }
+}
+
+TEST(Brueche, ZehnNachkommastellenSindZuVielUndLadenNeu) {
+    for (const char* eingabe : {"0,1234567891", "0,12345678901", "1,0000000001", "-0,0000000001"}) {
+        SCOPED_TRACE(eingabe);
+        auto l = eintraegeAnPositionen({0, 1});
+        const Rechenergebnis e = rechne(kBrueche, eingabe, 1, l);
+        EXPECT_EQ(e.art, Rechenergebnis::Art::Eingabefehler);
+        EXPECT_EQ(e.meldung, "Zahl im Eingabefeld zu gro\xDF!");
+        EXPECT_FALSE(e.markieren);
+        EXPECT_TRUE(e.neuLaden);
+        EXPECT_TRUE(unveraendert(l));
+    }
+}
+
+TEST(Brueche, ExponentEndetMitKonvertierungsfehler) {
+    const struct {
+        const char* eingabe;
+        const char* text;
+    } faelle[] = {
+        {"1,5e3", "'5e3' ist kein g\xFCltiger Integerwert"},
+        {"1e5", "'1e5' ist kein g\xFCltiger Integerwert"},
+        {"2.5E-1", "'5E-1' ist kein g\xFCltiger Integerwert"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.eingabe);
+        auto l = eintraegeAnPositionen({0, 1});
+        try {
+            (void)rechne(kBrueche, f.eingabe, 1, l);
+            ADD_FAILURE() << "keine Ausnahme";
+        } catch (const LaufzeitFehler& e) {
+            EXPECT_STREQ(e.what(), f.text);
+        }
+        EXPECT_TRUE(unveraendert(l));
+    }
+    auto l = eintraegeAnPositionen({0, 1});
+    EXPECT_THROW((void)rechne(kBrueche, "1e999", 1, l), LaufzeitFehler);
+}
+
+TEST(Brueche, SchreibtNachPositionAuchWennEineEinheitFehlt) {
+    auto nurDezimal = eintraegeAnPositionen({1});
+    ASSERT_EQ(rechne(kBrueche, "2,5", 0, nurDezimal).art, Rechenergebnis::Art::Ok);
+    EXPECT_EQ(nurDezimal[0].ErgebnisFest, "  2,5000000000");
+
+    auto nurBruch = eintraegeAnPositionen({0});
+    ASSERT_EQ(rechne(kBrueche, "6/4", 0, nurBruch).art, Rechenergebnis::Art::Ok);
+    EXPECT_EQ(nurBruch[0].ErgebnisFest, " 1 1/2");
+
+    auto fremd = eintraegeAnPositionen({0, 2});
+    EXPECT_EQ(rechne(kBrueche, "1/2", 1, fremd).art, Rechenergebnis::Art::Nichts);
+    EXPECT_TRUE(unveraendert(fremd));
+}
+
+} // namespace
