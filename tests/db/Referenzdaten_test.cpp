@@ -81,7 +81,7 @@ TEST_P(Referenzdatei, HatKeineLeerzeileUndKeinenRandraum) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo", "Stoffw2.nfo", "Stoffw3.nfo", "Stoffw4.nfo",
+INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo", "Stoffw1.nfo", "Stoffw2.nfo", "Stoffw3.nfo", "Stoffw4.nfo",
                                                                    "Stoffw5.nfo", "Stoffw6.nfo", "Stoffw7.nfo"));
 
 // ---------------------------------------------------------------------------------------------------------
@@ -388,7 +388,8 @@ std::string stoffName(const testing::TestParamInfo<Stoffdatei>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ausgeliefert, StoffDatei,
-                         testing::Values(Stoffdatei{"Stoffw2.nfo", 40, 2, {2}, true},
+                         testing::Values(Stoffdatei{"Stoffw1.nfo", 150, 12, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, false},
+                                         Stoffdatei{"Stoffw2.nfo", 40, 2, {2}, true},
                                          Stoffdatei{"Stoffw3.nfo", 80, 3, {2, 3}, false},
                                          Stoffdatei{"Stoffw4.nfo", 40, 3, {2, 3}, true},
                                          Stoffdatei{"Stoffw5.nfo", 60, 2, {2}, true},
@@ -414,6 +415,56 @@ TEST(StoffDatenDatei, HistorischeNamenNennenIhreBedeutung) {
     EXPECT_NE(bedeutung["Glaubersalz"].find("Natriumsulfat-Decahydrat"), std::string::npos);
     EXPECT_NE(bedeutung["H\xF6llenstein"].find("Silbernitrat"), std::string::npos);
     EXPECT_NE(bedeutung["K\xF6nigswasser"].find("Salpeters\xE4ure"), std::string::npos);
+}
+
+TEST(StoffDatenDatei, GrunddatenSindInSichStimmig) {
+    const std::set<std::string> arten = {"Metall",    "Halbmetall", "Legierung", "Holz", "Baustoff",
+                                         "Kunststoff", "Feststoff",  "Fl\xFCssigkeit", "Gas"};
+    std::map<std::string, int> jeArt;
+    for (const auto& zeile : zeilen("Stoffw1.nfo")) {
+        const std::string art = feld(zeile, 2);
+        EXPECT_TRUE(arten.count(art) == 1) << zeile;
+        ++jeArt[art];
+        EXPECT_FALSE(feld(zeile, 3).empty()) << "jeder Stoff hat eine Dichte: " << zeile;
+        const std::string schmelz = feld(zeile, 5);
+        const std::string siede = feld(zeile, 6);
+        if (istZahl(schmelz) && istZahl(siede)) {
+            EXPECT_LT(zahl(schmelz), zahl(siede)) << zeile;
+        }
+        // Gases in kg/m3 at 20 degrees are three orders below everything else.
+        if (istZahl(feld(zeile, 3))) {
+            if (art == "Gas") {
+                EXPECT_LT(zahl(feld(zeile, 3)), 5.0) << zeile;
+            } else {
+                EXPECT_GT(zahl(feld(zeile, 3)), 100.0) << zeile;
+            }
+        }
+        // Isotropic metals: the volume coefficient is three times the linear one.
+        const std::string alpha = feld(zeile, 10);
+        const std::string gamma = feld(zeile, 11);
+        if (art == "Metall" && istZahl(alpha) && istZahl(gamma)) {
+            EXPECT_NEAR(zahl(gamma) / zahl(alpha), 3.0, 0.05) << zeile;
+        }
+    }
+    for (const auto& art : arten) {
+        EXPECT_GE(jeArt[art], art == "Halbmetall" ? 1 : 5) << art;
+    }
+}
+
+TEST(StoffDatenDatei, BekannteWerteStimmen) {
+    std::map<std::string, std::string> z;
+    for (const auto& zeile : zeilen("Stoffw1.nfo")) z[feld(zeile, 1)] = zeile;
+    struct Fall {
+        const char* stoff;
+        int feld;
+        const char* wert;
+    };
+    const Fall faelle[] = {
+        {"Wasser", 3, "998,2"},   {"Wasser", 4, "4,182"},  {"Wasser", 7, "333,5"},  {"Wasser", 8, "2257"},
+        {"Wasser", 11, "0,207"},  {"Kupfer", 9, "401"},    {"Kupfer", 12, "0,0168"}, {"Aluminium", 10, "0,0231"},
+        {"Eisen, rein", 3, "7874"}, {"Luft", 3, "1,204"},  {"Stickstoff", 3, "1,165"}, {"Quecksilber", 5, "-38,83"},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(feld(z[f.stoff], f.feld), f.wert) << f.stoff << " Feld " << f.feld;
 }
 
 } // namespace
