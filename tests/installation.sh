@@ -13,7 +13,7 @@ grep -q '^Exec=quantora-start' "$ziel/prefix/share/applications/quantora.desktop
 # The launcher fills an empty data folder and never overwrites a changed file.
 mkdir -p "$ziel/home/.local/share/quantora"
 echo geaendert > "$ziel/home/.local/share/quantora/Gebiet.nfo"
-HOME="$ziel/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen timeout 2 "$ziel/prefix/bin/quantora-start" || true
+HOME="$ziel/home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen timeout 8 "$ziel/prefix/bin/quantora-start" || true
 [ -e "$ziel/home/.local/share/quantora/Gruppen.nfo" ]
 [ "$(cat "$ziel/home/.local/share/quantora/Gebiet.nfo")" = geaendert ]
 echo "installation ok"
