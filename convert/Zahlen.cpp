@@ -266,14 +266,14 @@ void wissZiffern(double a, std::uint64_t& ziffern, int& exponent) {
     exponent = static_cast<int>(std::floor(b * 0.30102999566398120));
     std::uint64_t ganz = 0;
     bool aufrunden = false;
-    for (;;) {
-        if (!skaliert(a, 6 - exponent, ganz, aufrunden)) return wissZiffernFern(a, ziffern, exponent);
-        if (ganz >= 10 * kMillion)
-            ++exponent;
-        else if (ganz < kMillion)
-            --exponent;
-        else
-            break;
+    if (!skaliert(a, 6 - exponent, ganz, aufrunden) || ganz < kMillion || ganz >= 100 * kMillion)
+        return wissZiffernFern(a, ziffern, exponent);
+    if (ganz >= 10 * kMillion) {
+        // One digit too many: floor(x / 10) = floor(floor(x) / 10), and the dropped digit decides the
+        // rounding.
+        aufrunden = ganz % 10 >= 5;
+        ganz /= 10;
+        ++exponent;
     }
     ziffern = ganz + (aufrunden ? 1 : 0);
     if (ziffern == 10 * kMillion) { // 9.9999995 and above carry into the exponent
