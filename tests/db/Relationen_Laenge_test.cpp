@@ -98,6 +98,33 @@ const Relation kRelationen[] = {
     {"polnische Meile hat 14816 Ellen", "LAENGE.DAT", 1, "Meile (Polen)", 14816, "Elle (Polen)"},
     {"Yot hat 8000 Wa", "LAENGE.DAT", 1, "Yot", 8000, "Wa"},
     {"skandinavische Meile ist 10 km", "LAENGE.DAT", 1, "Mil (skandinavisch)", 10, "Kilometer"},
+    {"Acre hat 4840 Quadratyard", "FLAECHE.DAT", 1, "Acre", 4840, "Quadratyard"},
+    {"Quadratmeile hat 640 Acre", "FLAECHE.DAT", 1, "Quadratmeile", 640, "Acre"},
+    {"Hektar hat 100 Ar", "FLAECHE.DAT", 1, "Hektar", 100, "Ar"},
+    {"Quadratkilometer hat 100 Hektar", "FLAECHE.DAT", 1, "Quadratkilometer", 100, "Hektar"},
+    {"preussischer Morgen hat 180 Quadratruten", "FLAECHE.DAT", 1, "Morgen (preu\xDFisch)", 180,
+     "Quadratrute (preu\xDFisch)"},
+    {"preussische Quadratrute hat 144 Quadratfuss", "FLAECHE.DAT", 1, "Quadratrute (preu\xDFisch)", 144,
+     "Quadratfu\xDF (preu\xDFisch)"},
+    {"bayerisches Tagwerk hat 40000 Quadratfuss", "FLAECHE.DAT", 1, "Tagwerk (bayerisch)", 40000,
+     "Quadratfu\xDF (bayerisch)"},
+    {"badischer Morgen ist 36 Ar", "FLAECHE.DAT", 1, "Morgen (badisch)", 36, "Ar"},
+    {"Joch hat 1600 Quadratklafter", "FLAECHE.DAT", 1, "Joch (\xF6sterreichisch)", 1600, "Quadratklafter (Wien)"},
+    {"Schweizer Juchart ist 36 Ar", "FLAECHE.DAT", 1, "Juchart (Schweiz)", 36, "Ar"},
+    {"Arpent von Paris hat 32400 Quadratfuss", "FLAECHE.DAT", 1, "Arpent (Paris)", 32400, "Quadratfu\xDF (Paris)"},
+    {"Desjatine hat 2400 Quadratsaschen", "FLAECHE.DAT", 1, "Desjatine", 2400, "Quadratsaschen"},
+    {"Iugerum hat 28800 Quadratpes", "FLAECHE.DAT", 1, "Iugerum", 28800, "Pes quadratus"},
+    {"drei Mu sind 2000 Quadratmeter", "FLAECHE.DAT", 3, "Mu (China)", 2000, "Quadratmeter"},
+    {"japanisches Cho hat 3000 Tsubo", "FLAECHE.DAT", 1, "Cho (Japan)", 3000, "Tsubo"},
+    {"121 Tsubo sind 400 Quadratmeter", "FLAECHE.DAT", 121, "Tsubo", 400, "Quadratmeter"},
+    {"Rai ist 16 Ar", "FLAECHE.DAT", 1, "Rai", 16, "Ar"},
+    {"Section hat 640 Survey Acre", "FLAECHE.DAT", 1, "Section", 640, "Acre (US Survey)"},
+    {"Fanega hat 9216 Quadratvaras", "FLAECHE.DAT", 1, "Fanega de tierra", 9216, "Quadratvara (Spanien)"},
+    {"Sitio de ganado mayor hat 25 Millionen Quadratvaras", "FLAECHE.DAT", 1, "Sitio de ganado mayor", 25e6,
+     "Quadratvara (Mexiko)"},
+    {"Tonde land hat 14000 Quadratellen", "FLAECHE.DAT", 1, "T\xF8nde land", 14000, "Kvadratalen (D\xE4nemark)"},
+    {"Feddan hat 24 Qirat", "FLAECHE.DAT", 1, "Feddan", 24, "Qirat (Fl\xE4" "che)"},
+    {"Alqueire mineiro sind zwei Alqueires paulistas", "FLAECHE.DAT", 1, "Alqueire mineiro", 2, "Alqueire paulista"},
 };
 
 TEST(RelationenLaenge, GeltenAufZwoelfStellen) {
@@ -139,7 +166,77 @@ const Definition kDefinitionen[] = {
     {"geographische Meile: 1/15 Aequatorgrad auf dem Bessel-Ellipsoid", "LAENGE.DAT", "Geographische Meile",
      2 * kPi * 6377397.155 / 5400},
     {"Imperial Yard nach der Order von 1898", "LAENGE.DAT", "Yard (britisch, 1898)", 36 / 39.370113},
+    {"Acre: 4046,8564224 m2", "FLAECHE.DAT", "Acre", 4046.8564224},
+    {"Survey Acre nach NIST Handbook 44", "FLAECHE.DAT", "Acre (US Survey)", 4046.872609874252},
+    {"preussischer Morgen 1816", "FLAECHE.DAT", "Morgen (preu\xDFisch)", 180 * 144 * (139.13 / 443.296) * (139.13 / 443.296)},
+    {"oesterreichisches Joch nach dem Gesetz von 1871", "FLAECHE.DAT", "Joch (\xF6sterreichisch)",
+     1600 * 1.89648384 * 1.89648384},
+    {"Desjatine nach dem Ukas von 1835", "FLAECHE.DAT", "Desjatine", 2400 * 2.1336 * 2.1336},
+    {"Tsubo nach dem Gesetz von 1891", "FLAECHE.DAT", "Tsubo", 400.0 / 121},
+    {"Mu nach dem Gesetz von 1929", "FLAECHE.DAT", "Mu (China)", 2000.0 / 3},
+    {"Rai nach dem Gesetz von 1923", "FLAECHE.DAT", "Rai", 1600},
+    {"Feddan nach dem Kataster von 1907", "FLAECHE.DAT", "Feddan", 1000.0 / 3 * 3.55 * 3.55},
+    {"bayerisches Tagwerk", "FLAECHE.DAT", "Tagwerk (bayerisch)", 40000 * 0.291859206 * 0.291859206},
 };
+
+// An area unit built on a length unit is the square of that length as shipped in the length file.
+struct Quadrat {
+    const char* flaeche;
+    const char* laenge;
+};
+
+const Quadrat kQuadrate[] = {
+    {"Quadratzoll", "Zoll"},
+    {"Quadratyard", "Yard"},
+    {"Quadratmeile", "Meile"},
+    {"Quadratfu\xDF (US Survey)", "Fu\xDF (US Survey)"},
+    {"Quadratvara (Texas)", "Vara (Texas)"},
+    {"Quadratfu\xDF (preu\xDFisch)", "Fu\xDF (preu\xDFisch)"},
+    {"Quadratrute (preu\xDFisch)", "Rute (preu\xDFisch)"},
+    {"Quadratfu\xDF (bayerisch)", "Fu\xDF (bayerisch)"},
+    {"Quadratrute (bayerisch)", "Rute (bayerisch)"},
+    {"Quadratrute (badisch)", "Rute (badisch)"},
+    {"Quadratrute (s\xE4" "chsisch)", "Rute (s\xE4" "chsisch)"},
+    {"Quadratrute (w\xFCrttembergisch)", "Rute (w\xFCrttembergisch)"},
+    {"Quadratrute (hannoversch)", "Rute (hannoversch)"},
+    {"Quadratklafter (hessisch)", "Klafter (hessisch)"},
+    {"Quadratmeile (geographisch)", "Geographische Meile"},
+    {"Quadratklafter (Wien)", "Klafter (Wien)"},
+    {"Quadratrute (Schweiz)", "Rute (Schweiz)"},
+    {"Quadratfu\xDF (Paris)", "Fu\xDF (Paris)"},
+    {"Perche carr\xE9" "e (Paris)", "Perche (Paris)"},
+    {"Pes quadratus", "Pes"},
+    {"Quadratelle (\xC4gypten)", "K\xF6nigselle (\xC4gypten)"},
+    {"Quadratelle (hebr\xE4isch)", "Elle (hebr\xE4isch)"},
+    {"Quadratsaschen", "Saschen"},
+    {"Quadratchi (China)", "Chi (China)"},
+    {"Tsubo", "Ken"},
+    {"Quadratvara (Spanien)", "Vara (Spanien)"},
+    {"Quadratvara (Mexiko)", "Vara (Mexiko)"},
+    {"Quadratvara (Argentinien)", "Vara (Argentinien)"},
+    {"Quadratvara (Kuba)", "Vara (Kuba)"},
+    {"Bra\xE7" "a quadrada", "Bra\xE7" "a (Portugal)"},
+    {"Quadratroede (Rijnland)", "Roede (Rijnland)"},
+    {"Kvadratalen (D\xE4nemark)", "Alen (D\xE4nemark)"},
+    {"Kvadratstang (Norwegen)", "Stang (Norwegen)"},
+    {"Kvadratfot (Schweden)", "Fot (Schweden)"},
+    {"Quadratrute (Polen)", "Rute (Polen)"},
+    {"Quadratzira", "Zira (osmanisch)"},
+    {"Quadrat-Qasaba", "Qasaba (\xC4gypten)"},
+};
+
+TEST(RelationenLaenge, FlaechenSindQuadrateDerLaengen) {
+    const auto& flaechen = faktoren("FLAECHE.DAT");
+    const auto& laengen = faktoren("LAENGE.DAT");
+    for (const auto& q : kQuadrate) {
+        SCOPED_TRACE(q.flaeche);
+        const auto f = flaechen.find(q.flaeche);
+        const auto l = laengen.find(q.laenge);
+        ASSERT_NE(f, flaechen.end()) << q.flaeche;
+        ASSERT_NE(l, laengen.end()) << q.laenge;
+        EXPECT_TRUE(nahe(f->second, l->second * l->second)) << f->second << " != " << l->second * l->second;
+    }
+}
 
 TEST(RelationenLaenge, HistorischeEinheitenFolgenIhrenGesetzen) {
     for (const auto& d : kDefinitionen) {
@@ -156,7 +253,7 @@ struct Umfang {
     std::size_t mindestens;
 };
 
-const Umfang kUmfaenge[] = {{"LAENGE.DAT", 270}};
+const Umfang kUmfaenge[] = {{"LAENGE.DAT", 270}, {"FLAECHE.DAT", 130}};
 
 TEST(RelationenLaenge, GebieteSindGrossUndInternational) {
     const TGebiete gebiete = zerlegeGebiete(crLfZeilen(liesDatei(std::string(kGruppenDatei))));
