@@ -25,20 +25,28 @@ std::string liesDatei(const std::string& name) {
     return puffer.str();
 }
 
-std::vector<std::string> zeilen(const std::string& name) { return qnt::zerlegeZeilen(liesDatei(name)); }
+std::vector<std::string> zeilen(const std::string& name) {
+    return qnt::zerlegeZeilen(liesDatei(name));
+}
 
 int anzahlFelder(const std::string& zeile) {
     return 1 + static_cast<int>(std::count(zeile.begin(), zeile.end(), '\t'));
 }
 
-std::string feld(const std::string& zeile, int n) { return qnt::ZeilenFeld(zeile, '\t', n); }
+std::string feld(const std::string& zeile, int n) {
+    return qnt::ZeilenFeld(zeile, '\t', n);
+}
 
 // A value as the viewers show it: decimal comma, optionally a range, optionally a remark in parentheses.
 const std::regex kZahl(R"(-?[0-9]+(,[0-9]+)?)");
 const std::regex kWert(R"((ca\. )?-?[0-9]+(,[0-9]+)?( - -?[0-9]+(,[0-9]+)?)?( \([^()]+\))?)");
 
-bool istZahl(const std::string& s) { return std::regex_match(s, kZahl); }
-bool istWert(const std::string& s) { return std::regex_match(s, kWert); }
+bool istZahl(const std::string& s) {
+    return std::regex_match(s, kZahl);
+}
+bool istWert(const std::string& s) {
+    return std::regex_match(s, kWert);
+}
 
 // ---------------------------------------------------------------------------------------------------------
 // Every text file: code page 1252 with CR LF, no stray control characters, nothing left over from UTF-8.
@@ -81,8 +89,10 @@ TEST_P(Referenzdatei, HatKeineLeerzeileUndKeinenRandraum) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei, testing::Values("STOFFW9.NFO", "Stoffw8.nfo", "Stoffw1.nfo", "Stoffw2.nfo", "Stoffw3.nfo", "Stoffw4.nfo",
-                                                                   "Stoffw5.nfo", "Stoffw6.nfo", "Stoffw7.nfo"));
+INSTANTIATE_TEST_SUITE_P(Ausgeliefert, Referenzdatei,
+                         testing::Values("STOFFW9.NFO", "Stoffw8.nfo", "Stoffw1.nfo", "Stoffw2.nfo",
+                                         "Stoffw3.nfo", "Stoffw4.nfo", "Stoffw5.nfo", "Stoffw6.nfo",
+                                         "Stoffw7.nfo"));
 
 // ---------------------------------------------------------------------------------------------------------
 // "STOFFW9.NFO": eleven tables at fixed line ranges, no heading lines.
@@ -95,13 +105,14 @@ struct Tabelle {
 };
 
 const Tabelle kTabellen[] = {
-    {"Beaufort", 1, 18, 4},      {"Seegang", 19, 28, 5},      {"Mercalli", 29, 40, 3},
-    {"Richter", 41, 52, 2},      {"GOST", 53, 64, 3},         {"Film", 65, 85, 5},
-    {"Wellen", 86, 113, 3},      {"Lautstaerke", 114, 128, 3}, {"Papier", 129, 137, 6},
-    {"Buch", 138, 147, 3},       {"Sieberg", 148, 153, 2},
+    {"Beaufort", 1, 18, 4},  {"Seegang", 19, 28, 5}, {"Mercalli", 29, 40, 3},  {"Richter", 41, 52, 2},
+    {"GOST", 53, 64, 3},     {"Film", 65, 85, 5},    {"Wellen", 86, 113, 3},   {"Lautstaerke", 114, 128, 3},
+    {"Papier", 129, 137, 6}, {"Buch", 138, 147, 3},  {"Sieberg", 148, 153, 2},
 };
 
-TEST(DiverseDatenDatei, HatGenau153Zeilen) { EXPECT_EQ(zeilen("STOFFW9.NFO").size(), 153u); }
+TEST(DiverseDatenDatei, HatGenau153Zeilen) {
+    EXPECT_EQ(zeilen("STOFFW9.NFO").size(), 153u);
+}
 
 TEST(DiverseDatenDatei, JedeZeileFuelltDieSpaltenIhrerTabelle) {
     const auto z = zeilen("STOFFW9.NFO");
@@ -112,7 +123,8 @@ TEST(DiverseDatenDatei, JedeZeileFuelltDieSpaltenIhrerTabelle) {
             const int n = anzahlFelder(zeile);
             EXPECT_GE(n, 2) << t.name << " Zeile " << nr;
             EXPECT_LE(n, t.spalten) << t.name << " Zeile " << nr;
-            for (int s = 1; s <= n; ++s) EXPECT_FALSE(feld(zeile, s).empty()) << t.name << " Zeile " << nr;
+            for (int s = 1; s <= n; ++s)
+                EXPECT_FALSE(feld(zeile, s).empty()) << t.name << " Zeile " << nr;
         }
     }
 }
@@ -121,16 +133,20 @@ TEST(DiverseDatenDatei, SkalenZaehlenLueckenlos) {
     const auto z = zeilen("STOFFW9.NFO");
     ASSERT_EQ(z.size(), 153u);
     const char* roemisch[] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
-    for (int i = 0; i < 18; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(i)], 1), std::to_string(i)) << "Beaufort";
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(18 + i)], 1), std::to_string(i)) << "Seegang";
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(feld(z[static_cast<std::size_t>(i)], 1), std::to_string(i)) << "Beaufort";
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(feld(z[static_cast<std::size_t>(18 + i)], 1), std::to_string(i)) << "Seegang";
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(feld(z[static_cast<std::size_t>(28 + i)], 1), roemisch[i]) << "Mercalli";
         EXPECT_EQ(feld(z[static_cast<std::size_t>(52 + i)], 1), roemisch[i]) << "GOST";
     }
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(147 + i)], 1), roemisch[i]) << "Sieberg";
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(feld(z[static_cast<std::size_t>(147 + i)], 1), roemisch[i]) << "Sieberg";
     for (int i = 0; i < 15; ++i)
         EXPECT_EQ(feld(z[static_cast<std::size_t>(113 + i)], 1), std::to_string(10 * i)) << "Phon";
-    for (int i = 0; i < 9; ++i) EXPECT_EQ(feld(z[static_cast<std::size_t>(128 + i)], 1), std::to_string(i)) << "DIN";
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(feld(z[static_cast<std::size_t>(128 + i)], 1), std::to_string(i)) << "DIN";
 }
 
 TEST(DiverseDatenDatei, FilmempfindlichkeitFolgtDerDinReihe) {
@@ -155,7 +171,8 @@ TEST(DiverseDatenDatei, PapierformateHalbierenSichVonStufeZuStufe) {
             std::smatch gross, klein;
             const std::string a = feld(z[static_cast<std::size_t>(nr - 2)], reihe);
             const std::string b = feld(z[static_cast<std::size_t>(nr - 1)], reihe);
-            ASSERT_TRUE(std::regex_match(a, gross, mass) && std::regex_match(b, klein, mass)) << a << " / " << b;
+            ASSERT_TRUE(std::regex_match(a, gross, mass) && std::regex_match(b, klein, mass))
+                << a << " / " << b;
             // The long side of a format is the short side of the next larger one.
             EXPECT_EQ(klein[2].str(), gross[1].str()) << "Zeile " << nr;
             EXPECT_NEAR(std::stod(klein[1].str()), std::stod(gross[2].str()) / 2.0, 1.0) << "Zeile " << nr;
@@ -198,9 +215,9 @@ TEST_F(ElementDatei, StehenNachOrdnungszahlMitSechzehnFeldern) {
 
 TEST_F(ElementDatei, GruppenkennungPasstZurOrdnungszahl) {
     const std::map<int, std::string> stichproben = {
-        {1, "H1"},  {2, "H8"},   {6, "H4"},   {18, "H8"},  {21, "N3"},  {26, "N8"}, {29, "N1"}, {30, "N2"},
-        {56, "H2"}, {57, "L"},   {71, "L"},   {72, "N4"},  {80, "N2"},  {86, "H8"}, {88, "H2"}, {89, "A"},
-        {103, "A"}, {104, "N4"}, {112, "N2"}, {113, "H3"}, {118, "H8"},
+        {1, "H1"},  {2, "H8"},  {6, "H4"},  {18, "H8"},  {21, "N3"},  {26, "N8"},  {29, "N1"},
+        {30, "N2"}, {56, "H2"}, {57, "L"},  {71, "L"},   {72, "N4"},  {80, "N2"},  {86, "H8"},
+        {88, "H2"}, {89, "A"},  {103, "A"}, {104, "N4"}, {112, "N2"}, {113, "H3"}, {118, "H8"},
     };
     for (int nr = 1; nr <= 118; ++nr) {
         const std::string g = feld(z[static_cast<std::size_t>(nr - 1)], 7);
@@ -241,7 +258,7 @@ TEST_F(ElementDatei, AtommasseIstZahlOderMassenzahlInKlammern) {
 }
 
 TEST_F(ElementDatei, ZustandUndDichtePassenZusammen) {
-    const std::map<int, std::string> stichproben = {{1, "gas"},  {8, "gas"}, {35, "fl"},  {80, "fl"},
+    const std::map<int, std::string> stichproben = {{1, "gas"},   {8, "gas"},   {35, "fl"},  {80, "fl"},
                                                     {31, "fest"}, {55, "fest"}, {86, "gas"}, {26, "fest"}};
     for (int nr = 1; nr <= 118; ++nr) {
         const auto& e = z[static_cast<std::size_t>(nr - 1)];
@@ -260,7 +277,8 @@ TEST_F(ElementDatei, ZustandUndDichtePassenZusammen) {
             EXPECT_TRUE(zahl(dichte) > 0.5 && zahl(dichte) < 23.0) << e;
         }
     }
-    for (const auto& [nr, zustand] : stichproben) EXPECT_EQ(feld(z[static_cast<std::size_t>(nr - 1)], 4), zustand);
+    for (const auto& [nr, zustand] : stichproben)
+        EXPECT_EQ(feld(z[static_cast<std::size_t>(nr - 1)], 4), zustand);
 }
 
 TEST_F(ElementDatei, PhysikalischeWerteSindZahlen) {
@@ -288,7 +306,8 @@ TEST_F(ElementDatei, EntdeckungHatJahrUndEntdecker) {
     for (const auto& e : z) {
         EXPECT_TRUE(std::regex_match(feld(e, 16), jahr)) << e;
         EXPECT_FALSE(feld(e, 15).empty()) << e;
-        EXPECT_TRUE(std::regex_match(feld(e, 9), std::regex(R"((1s[12])|(\[[A-Z][a-z]\]( [1-7][spdf][0-9]{1,2})+))")))
+        EXPECT_TRUE(
+            std::regex_match(feld(e, 9), std::regex(R"((1s[12])|(\[[A-Z][a-z]\]( [1-7][spdf][0-9]{1,2})+))")))
             << e;
     }
 }
@@ -304,7 +323,7 @@ TEST(RaventoDatei, IstReinesAsciiRtfMitAusgeglichenenKlammern) {
         const auto c = static_cast<unsigned char>(rtf[i]);
         ASSERT_LT(c, 0x80) << "Byte " << i;
         if (c == '\\') {
-            ++i;  // an escaped brace or backslash is text
+            ++i; // an escaped brace or backslash is text
             continue;
         }
         if (c == '{') ++tiefe;
@@ -387,15 +406,15 @@ std::string stoffName(const testing::TestParamInfo<Stoffdatei>& info) {
     return n;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ausgeliefert, StoffDatei,
-                         testing::Values(Stoffdatei{"Stoffw1.nfo", 150, 12, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, false},
-                                         Stoffdatei{"Stoffw2.nfo", 40, 2, {2}, true},
-                                         Stoffdatei{"Stoffw3.nfo", 80, 3, {2, 3}, false},
-                                         Stoffdatei{"Stoffw4.nfo", 40, 3, {2, 3}, true},
-                                         Stoffdatei{"Stoffw5.nfo", 60, 2, {2}, true},
-                                         Stoffdatei{"Stoffw6.nfo", 40, 2, {2}, true},
-                                         Stoffdatei{"Stoffw7.nfo", 100, 2, {}, true}),
-                         stoffName);
+INSTANTIATE_TEST_SUITE_P(
+    Ausgeliefert, StoffDatei,
+    testing::Values(Stoffdatei{"Stoffw1.nfo", 150, 12, {3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, false},
+                    Stoffdatei{"Stoffw2.nfo", 40, 2, {2}, true},
+                    Stoffdatei{"Stoffw3.nfo", 80, 3, {2, 3}, false},
+                    Stoffdatei{"Stoffw4.nfo", 40, 3, {2, 3}, true},
+                    Stoffdatei{"Stoffw5.nfo", 60, 2, {2}, true}, Stoffdatei{"Stoffw6.nfo", 40, 2, {2}, true},
+                    Stoffdatei{"Stoffw7.nfo", 100, 2, {}, true}),
+    stoffName);
 
 TEST(StoffDatenDatei, BrennwertIstNieKleinerAlsHeizwert) {
     for (const auto& zeile : zeilen("Stoffw4.nfo")) {
@@ -418,7 +437,7 @@ TEST(StoffDatenDatei, HistorischeNamenNennenIhreBedeutung) {
 }
 
 TEST(StoffDatenDatei, GrunddatenSindInSichStimmig) {
-    const std::set<std::string> arten = {"Metall",    "Halbmetall", "Legierung", "Holz", "Baustoff",
+    const std::set<std::string> arten = {"Metall",     "Halbmetall", "Legierung",      "Holz", "Baustoff",
                                          "Kunststoff", "Feststoff",  "Fl\xFCssigkeit", "Gas"};
     std::map<std::string, int> jeArt;
     for (const auto& zeile : zeilen("Stoffw1.nfo")) {
@@ -453,18 +472,33 @@ TEST(StoffDatenDatei, GrunddatenSindInSichStimmig) {
 
 TEST(StoffDatenDatei, BekannteWerteStimmen) {
     std::map<std::string, std::string> z;
-    for (const auto& zeile : zeilen("Stoffw1.nfo")) z[feld(zeile, 1)] = zeile;
+    for (const auto& zeile : zeilen("Stoffw1.nfo"))
+        z[feld(zeile, 1)] = zeile;
     struct Fall {
         const char* stoff;
         int feld;
         const char* wert;
     };
     const Fall faelle[] = {
-        {"Wasser", 3, "998,2"},   {"Wasser", 4, "4,182"},  {"Wasser", 7, "333,5"},  {"Wasser", 8, "2257"},
-        {"Wasser", 11, "0,207"},  {"Kupfer", 9, "401"},    {"Kupfer", 12, "0,0168"}, {"Aluminium", 10, "0,0231"},
-        {"Eisen, rein", 3, "7874"}, {"Luft", 3, "1,204"},  {"Stickstoff", 3, "1,165"}, {"Quecksilber", 5, "-38,83"},
+        {"Wasser", 3, "998,2"},   {"Wasser", 4, "4,182"},      {"Wasser", 7, "333,5"},
+        {"Wasser", 8, "2257"},    {"Wasser", 11, "0,207"},     {"Kupfer", 9, "401"},
+        {"Kupfer", 12, "0,0168"}, {"Aluminium", 10, "0,0231"}, {"Eisen, rein", 3, "7874"},
+        {"Luft", 3, "1,204"},     {"Stickstoff", 3, "1,165"},  {"Quecksilber", 5, "-38,83"},
     };
-    for (const auto& f : faelle) EXPECT_EQ(feld(z[f.stoff], f.feld), f.wert) << f.stoff << " Feld " << f.feld;
+    for (const auto& f : faelle)
+        EXPECT_EQ(feld(z[f.stoff], f.feld), f.wert) << f.stoff << " Feld " << f.feld;
+}
+
+// The viewer sets tab stops every 30 average characters (20 for the historical names); a longer name would
+// push its value into the next column.
+TEST(StoffDatenDatei, NamenPassenVorDenTabstopp) {
+    for (const char* datei :
+         {"Stoffw1.nfo", "Stoffw2.nfo", "Stoffw3.nfo", "Stoffw4.nfo", "Stoffw5.nfo", "Stoffw6.nfo"}) {
+        for (const auto& zeile : zeilen(datei))
+            EXPECT_LE(feld(zeile, 1).size(), 28u) << datei << ": " << zeile;
+    }
+    for (const auto& zeile : zeilen("Stoffw7.nfo"))
+        EXPECT_LE(feld(zeile, 1).size(), 19u) << zeile;
 }
 
 } // namespace
