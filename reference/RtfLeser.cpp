@@ -348,6 +348,8 @@ private:
         } else if (w == "deff" && hatWert) {
             standardSchrift_ = wert;
             f.Schrift = wert;
+        } else if (w == "deftab" && hatWert && wert > 0) {
+            dok_.Standardtab = wert;
         } else if (w == "pard") {
             z_.Absatz = RtfAbsatzformat{};
         } else if (w == "ql") {

@@ -8,6 +8,8 @@
 
 namespace qnt {
 
+inline constexpr std::string_view kRaventoDatei = "Ravento.rtf";
+
 struct RtfZeichenformat {
     bool Fett = false;
     bool Kursiv = false;
@@ -54,6 +56,7 @@ struct RtfDokument {
     std::vector<RtfAbsatz> Absaetze;
     std::vector<RtfSchrift> Schriften;
     std::vector<RtfFarbe> Farben;
+    int Standardtab = 720; // distance of the default tab stops in twips (\deftab)
     const RtfSchrift* schrift(int nummer) const;
     // Index into Farben; nullptr for the automatic colour and for indexes the table lacks.
     const RtfFarbe* farbe(int index) const;

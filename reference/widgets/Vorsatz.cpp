@@ -1,0 +1,65 @@
+#include "reference/widgets/Vorsatz.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/Anwendung.h"
+#include "app/Text.h"
+#include "reference/Festtabellen.h"
+#include "reference/widgets/TabListe.h"
+
+namespace qnt {
+
+namespace {
+// The columns align only in a font of fixed pitch; where Courier New is missing, the system's fixed font.
+QFont festbreitenSchrift() {
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPixelSize(13);
+    if (!QFontInfo(f).fixedPitch()) {
+        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        f.setPixelSize(13);
+    }
+    return f;
+}
+} // namespace
+
+TVorsatzzeichen::TVorsatzzeichen(QWidget* eltern) : QDialog(eltern) {
+    setWindowTitle(QStringLiteral("Vorsatzzeichen"));
+    setModal(true);
+    setFont(referenzSchrift());
+    setFixedSize(250, 350);
+    ListBox1 = new QListWidget(this);
+    ListBox1->setGeometry(10, 10, 230, 17 * 16 + 6);
+    ListBox1->setFont(festbreitenSchrift());
+    ListBox1->setUniformItemSizes(true);
+    OKBtn = new QPushButton(QStringLiteral("Schließen"), this);
+    OKBtn->setGeometry(87, 315, 75, 25);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &TVorsatzzeichen::OKBtnClick);
+}
+
+void TVorsatzzeichen::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (!e->spontaneous()) mitFehlerbericht([this] { FormShow(); });
+}
+
+void TVorsatzzeichen::FormShow() {
+    ListBox1->clear();
+    const QFontMetrics masse(ListBox1->font());
+    for (const auto& z : kVorsatzzeilen) {
+        auto* eintrag = new QListWidgetItem(qs(z), ListBox1);
+        eintrag->setSizeHint(QSize(masse.horizontalAdvance(eintrag->text()) + 8, 16));
+    }
+    OKBtn->setFocus();
+}
+
+void TVorsatzzeichen::OKBtnClick() {
+    accept();
+}
+
+} // namespace qnt
