@@ -6,6 +6,7 @@
 #include "list/widgets/Landdlg.h"
 #include "maintain/Revision.h"
 #include "maintain/widgets/Einh_ein.h"
+#include "reference/widgets/Ueber.h"
 
 #include <QListWidget>
 
@@ -51,7 +52,7 @@ void TMyWindow::VorhandenesGebietlschen1Click() {}
 
 void TMyWindow::Index1Click() { hilfeInhalt(this); }
 
-void TMyWindow::ber1Click() {}
+void TMyWindow::ber1Click() { ueberBox->exec(); }
 
 
 } // namespace qnt

@@ -2,6 +2,13 @@
 #include "app/Qnt01.h"
 #include "list/widgets/Landdlg.h"
 #include "maintain/widgets/Einh_ein.h"
+#include "reference/widgets/DivDaten.h"
+#include "reference/widgets/Elem_info.h"
+#include "reference/widgets/PhysKonstanten.h"
+#include "reference/widgets/Ravento.h"
+#include "reference/widgets/Stoffdaten.h"
+#include "reference/widgets/Ueber.h"
+#include "reference/widgets/Vorsatz.h"
 
 namespace qnt {
 
@@ -9,8 +16,15 @@ void TMyWindow::DialogeAnlegen() {
     Laender_Dlg = new TLaender_Dlg(*this);
     Dlg_Einheit_einblenden = new TDlg_Einheit_einblenden(*this);
     // TDlg_eigene_einfuegen, TDlg_eigene_einfuegen_Waehrung, TDlg_eigene_einfuegen_WZ, TFaktor_aendern,
-    // TFaktor_aendern_Weltzeit, TSuch_Dialog, TueberBox, TVorsatzzeichen, TGebietNeuDlg, TGebietLoeschenDlg,
-    // TFaktor_aender_Waehrung_neu, TStoffdatenDlg, TElementeDlg, TPhysKonstDlg, TDivDatenDlg, TRaventoDlg
+    // TFaktor_aendern_Weltzeit, TSuch_Dialog
+    ueberBox = new TueberBox(this);
+    Vorsatzzeichen = new TVorsatzzeichen(this);
+    // TGebietNeuDlg, TGebietLoeschenDlg, TFaktor_aender_Waehrung_neu
+    StoffdatenDlg = new TStoffdatenDlg(this);
+    ElementeDlg = new TElementeDlg(this);
+    PhysKonstDlg = new TPhysKonstDlg(this);
+    DivDatenDlg = new TDivDatenDlg(this);
+    RaventoDlg = new TRaventoDlg(this);
 }
 
 } // namespace qnt

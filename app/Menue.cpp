@@ -66,12 +66,12 @@ void TMyWindow::MenueAnlegen() {
     AutomatischesRechnen1->setCheckable(true);
 
     Informationen1 = leiste->addMenu(QStringLiteral("&Informationen"));
-    Vorsatzzeichen1 = eintrag(Informationen1, QStringLiteral("&Vorsatzzeichen"), nullptr);
-    ChemischeElemente1 = eintrag(Informationen1, QStringLiteral("&Chemische Elemente"), nullptr);
-    PhysikalischeKonstanten1 = eintrag(Informationen1, QStringLiteral("&Physikalische Konstanten"), nullptr);
-    Stoffdaten1 = eintrag(Informationen1, QStringLiteral("&Stoffdaten"), nullptr);
-    DiverseDaten1 = eintrag(Informationen1, QStringLiteral("&Diverse Daten"), nullptr);
-    Ravento1 = eintrag(Informationen1, QStringLiteral("Ra&vento"), nullptr);
+    Vorsatzzeichen1 = eintrag(Informationen1, QStringLiteral("&Vorsatzzeichen"), &TMyWindow::Vorsatzzeichen1Click);
+    ChemischeElemente1 = eintrag(Informationen1, QStringLiteral("&Chemische Elemente"), &TMyWindow::ChemischeElemente1Click);
+    PhysikalischeKonstanten1 = eintrag(Informationen1, QStringLiteral("&Physikalische Konstanten"), &TMyWindow::PhysikalischeKonstanten1Click);
+    Stoffdaten1 = eintrag(Informationen1, QStringLiteral("&Stoffdaten"), &TMyWindow::Stoffdaten1Click);
+    DiverseDaten1 = eintrag(Informationen1, QStringLiteral("&Diverse Daten"), &TMyWindow::DiverseDaten1Click);
+    Ravento1 = eintrag(Informationen1, QStringLiteral("Ra&vento"), &TMyWindow::Ravento1Click);
 
     Hilfe1 = leiste->addMenu(QStringLiteral("&Hilfe"));
     Index1 = eintrag(Hilfe1, QStringLiteral("&Index"), &TMyWindow::Index1Click, QKeySequence(Qt::Key_F1));

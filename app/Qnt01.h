@@ -189,6 +189,12 @@ public:
     void Beenden1Click();
     void Index1Click();
     void ber1Click();
+    void Vorsatzzeichen1Click();
+    void ChemischeElemente1Click();
+    void PhysikalischeKonstanten1Click();
+    void Stoffdaten1Click();
+    void DiverseDaten1Click();
+    void Ravento1Click();
 
     // --- Routines used by the dialogs ---
     int GewaehlterGebietsIndex() const; // row of ComboBox1, -1 when none

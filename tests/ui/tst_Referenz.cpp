@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "Testhilfe.h"
+#include "app/Qnt01.h"
 #include "app/Shell.h"
 #include "reference/widgets/DivDaten.h"
 #include "reference/widgets/Elem_info.h"
@@ -329,6 +330,52 @@ private slots:
         ueber.accept();
         setzeAdressHaken({});
         QVERIFY(m.boxen.isEmpty());
+    }
+
+    void menueOeffnetJedenViewerModalUndDieShippedDatenLadenOhneFehler() {
+        test::Datenordner ordner;
+        ordner.schreibe(QStringLiteral("QNT5.INI"), test::einstellungen("1"));
+        test::SkriptMeldungen m;
+        TMyWindow w;
+        w.zeigeStart();
+        // Created once, in start-up order, as children of the window.
+        QStringList reihenfolge;
+        for (auto* d : w.findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+            reihenfolge << QString::fromLatin1(d->metaObject()->className());
+        const QStringList meine{QStringLiteral("qnt::TueberBox"),      QStringLiteral("qnt::TVorsatzzeichen"),
+                                QStringLiteral("qnt::TStoffdatenDlg"), QStringLiteral("qnt::TElementeDlg"),
+                                QStringLiteral("qnt::TPhysKonstDlg"),  QStringLiteral("qnt::TDivDatenDlg"),
+                                QStringLiteral("qnt::TRaventoDlg")};
+        int vorher = -1;
+        for (const auto& name : meine) {
+            const int pos = static_cast<int>(reihenfolge.indexOf(name));
+            QVERIFY2(pos > vorher, qPrintable(name));
+            vorher = pos;
+        }
+
+        const struct {
+            QAction* eintrag;
+            QDialog* dialog;
+        } faelle[] = {
+            {w.Vorsatzzeichen1, w.Vorsatzzeichen},
+            {w.ChemischeElemente1, w.ElementeDlg},
+            {w.PhysikalischeKonstanten1, w.PhysKonstDlg},
+            {w.Stoffdaten1, w.StoffdatenDlg},
+            {w.DiverseDaten1, w.DivDatenDlg},
+            {w.Ravento1, w.RaventoDlg},
+            {w.ber1, w.ueberBox},
+        };
+        for (const auto& f : faelle) {
+            QWidget* gezeigt = nullptr;
+            QTimer::singleShot(0, this, [&] {
+                gezeigt = QApplication::activeModalWidget();
+                if (gezeigt) gezeigt->close();
+            });
+            f.eintrag->trigger();
+            QCOMPARE(gezeigt, static_cast<QWidget*>(f.dialog));
+        }
+        QCOMPARE(m.texte(), QStringList());
+        w.close();
     }
 };
 
