@@ -136,7 +136,7 @@ Rechenergebnis rechneFaktor(std::string_view eingabe, std::size_t quelle,
     if (!v || *v == 0) return Rechenergebnis::fehler(meldung::kBitteAendern);
     const std::vector<double> r = quotienten(*v, quelle, eintraege);
     for (std::size_t i = 0; i < eintraege.size(); ++i)
-        schreibe(eintraege[i], Ergebnis_formatieren(r[i]));
+        Ergebnis_formatieren(r[i], eintraege[i].ErgebnisWiss, eintraege[i].ErgebnisFest);
     return Rechenergebnis::ok();
 }
 
@@ -150,7 +150,7 @@ Rechenergebnis rechneWaehrung(std::string_view eingabe, std::size_t quelle,
             schreibe(eintraege[i],
                      {std::string(ergebnistext::kUnbekannt), std::string(ergebnistext::kUnbekannt)});
         else
-            schreibe(eintraege[i], Ergebnis_formatieren(r[i]));
+            Ergebnis_formatieren(r[i], eintraege[i].ErgebnisWiss, eintraege[i].ErgebnisFest);
     }
     return Rechenergebnis::ok();
 }

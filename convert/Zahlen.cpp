@@ -4,6 +4,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -285,61 +286,88 @@ void wissZiffern(double a, std::uint64_t& ziffern, int& exponent) {
 constexpr std::size_t kWissLaenge = 15;
 constexpr std::size_t kFestBreite = 14;
 
-std::string wissenschaftlich(double a, bool negativ) {
+// Writes n >= 0 as exactly `stellen` digits ending before `ende`, two at a time; returns the first digit.
+char* ziffernVor(char* ende, std::uint64_t n, int stellen) {
+    static constexpr char kPaare[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    for (; stellen >= 2; stellen -= 2, n /= 100) {
+        const auto p = static_cast<std::size_t>(n % 100) * 2;
+        *--ende = kPaare[p + 1];
+        *--ende = kPaare[p];
+    }
+    if (stellen == 1) *--ende = static_cast<char>('0' + n % 10);
+    return ende;
+}
+
+int ziffernzahl(std::uint64_t n) {
+    int z = 1;
+    for (; n >= 10; n /= 10)
+        ++z;
+    return z;
+}
+
+void wissenschaftlich(double a, bool negativ, char (&text)[kWissLaenge]) {
     std::uint64_t ziffern = 0;
     int exponent = 0;
     if (a != 0) wissZiffern(a, ziffern, exponent);
     // " d,ddddddE+eeee"
-    std::string text(kWissLaenge, ' ');
     text[0] = negativ ? '-' : ' ';
-    for (std::size_t j = 8; j >= 3; --j, ziffern /= 10)
-        text[j] = static_cast<char>('0' + ziffern % 10);
+    ziffernVor(text + 9, ziffern % kMillion, 6);
     text[2] = ',';
-    text[1] = static_cast<char>('0' + ziffern);
+    text[1] = static_cast<char>('0' + ziffern / kMillion);
     text[9] = 'E';
     text[10] = exponent < 0 ? '-' : '+';
-    int betrag = exponent < 0 ? -exponent : exponent;
-    for (std::size_t j = 14; j >= 11; --j, betrag /= 10)
-        text[j] = static_cast<char>('0' + betrag % 10);
-    return text;
+    ziffernVor(text + 15, static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), 4);
 }
 
 // a in 5e-11..9.9e12 with `stellen` decimals (0..10): a · 10^stellen stays below 2^87, always in reach of
-// skaliert.
-std::string festkomma(double a, bool negativ, int stellen) {
+// skaliert. Returns the length, 0 when out of reach after all.
+std::size_t festkomma(double a, bool negativ, int stellen, char (&text)[kWissLaenge]) {
     std::uint64_t ganz = 0;
     bool aufrunden = false;
-    if (!skaliert(a, stellen, ganz, aufrunden)) return {};
+    if (!skaliert(a, stellen, ganz, aufrunden)) return 0;
     if (aufrunden) ++ganz;
     char buf[32];
     char* ende = buf + sizeof buf;
-    char* z = ende;
-    for (int j = 0; j < stellen; ++j, ganz /= 10)
-        *--z = static_cast<char>('0' + ganz % 10);
+    std::uint64_t teiler = 1;
+    for (int j = 0; j < stellen; ++j)
+        teiler *= 10;
+    char* z = ziffernVor(ende, ganz % teiler, stellen);
     if (stellen > 0) *--z = ',';
-    do {
-        *--z = static_cast<char>('0' + ganz % 10);
-        ganz /= 10;
-    } while (ganz != 0);
+    const std::uint64_t vorKomma = ganz / teiler;
+    z = ziffernVor(z, vorKomma, ziffernzahl(vorKomma));
     if (negativ) *--z = '-';
     const auto laenge = static_cast<std::size_t>(ende - z);
-    std::string text(laenge < kFestBreite ? kFestBreite - laenge : 0, ' ');
-    text.append(z, laenge);
-    return text;
+    if (laenge > kFestBreite) return 0;
+    std::memset(text, ' ', kFestBreite - laenge);
+    std::memcpy(text + (kFestBreite - laenge), z, laenge);
+    return kFestBreite;
 }
 
 } // namespace
 
-Ergebnistexte Ergebnis_formatieren(double r) {
+void Ergebnis_formatieren(double r, std::string& wiss, std::string& fest) {
     if (!std::isfinite(r)) throw gleitkommaUeberlaufFehler();
     const double a = std::fabs(r);
     const bool negativ = r < 0; // negative zero is shown as zero
-    Ergebnistexte t;
-    t.Wiss = wissenschaftlich(a, negativ);
+    char text[kWissLaenge];
+    wissenschaftlich(a, negativ, text);
+    wiss.assign(text, kWissLaenge);
     // The double nearest 5e-11 lies above 5·10^-11, so this compares with the exact limit: every value shown
     // in fixed form has a non-zero digit among its ten decimals.
-    if (a >= 5e-11 && a <= 9.9e12) t.Fest = festkomma(a, negativ, Nachkommastellen(a));
-    if (t.Fest.empty()) t.Fest = t.Wiss;
+    std::size_t laenge = 0;
+    if (a >= 5e-11 && a <= 9.9e12) laenge = festkomma(a, negativ, Nachkommastellen(a), text);
+    if (laenge == 0)
+        fest = wiss;
+    else
+        fest.assign(text, laenge);
+}
+
+Ergebnistexte Ergebnis_formatieren(double r) {
+    Ergebnistexte t;
+    Ergebnis_formatieren(r, t.Wiss, t.Fest);
     return t;
 }
 

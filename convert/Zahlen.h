@@ -41,6 +41,8 @@ struct Ergebnistexte {
 // Rounds half away from zero on the exact value of the double. A non-finite r throws
 // gleitkommaUeberlaufFehler(): no result text ever shows "inf" or "nan".
 Ergebnistexte Ergebnis_formatieren(double r);
+// The same, written into existing texts (an entry's ErgebnisWiss and ErgebnisFest) without temporaries.
+void Ergebnis_formatieren(double r, std::string& wiss, std::string& fest);
 
 // Decimals of the fixed form: 10 below 10, one fewer per power of ten, 0 from 10^10 on.
 int Nachkommastellen(double x);
