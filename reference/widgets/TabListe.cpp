@@ -21,7 +21,8 @@ public:
         const QStyle* stil = opt.widget ? opt.widget->style() : QApplication::style();
         stil->drawControl(QStyle::CE_ItemViewItem, &opt, maler, opt.widget);
 
-        const QRect rahmen = stil->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget);
+        const QRect rahmen =
+            stil->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget).adjusted(2, 0, 0, 0);
         QTextOption textoption(Qt::AlignLeft | Qt::AlignVCenter);
         textoption.setWrapMode(QTextOption::NoWrap);
         textoption.setTabStopDistance(liste_->tabAbstand());
