@@ -5,7 +5,7 @@
 #include <QTextBrowser>
 
 #include "app/Meldung.h"
-#include <QDesktopServices>
+#include "app/Shell.h"
 
 namespace qnt {
 namespace {
@@ -36,7 +36,7 @@ void hilfeInhalt(QWidget* eltern) {
             if (ziel.scheme().isEmpty() || ziel.scheme() == QLatin1String("file")) {
                 if (!ziel.fragment().isEmpty()) fenster()->scrollToAnchor(ziel.fragment());
             } else {
-                QDesktopServices::openUrl(ziel);
+                oeffneAdresse(ziel.toString());
             }
         });
     }
