@@ -10,12 +10,6 @@ std::string revisionsFehlertext(std::string_view datei) {
            "ffnet werden oder die revidierte Datei konnte nicht geschrieben werden!";
 }
 
-std::string oeffnenFehlertext(std::string_view datei) {
-    return "Die Datei " + std::string(datei) +
-           " konnte nicht ge\xF6"
-           "ffnet werden!";
-}
-
 void TSatzAusgabe::schreibe(const TEinheitSatz& s) {
     bytes_.append(reinterpret_cast<const char*>(s.bytes.data()), kSatzGroesse);
 }

@@ -1,0 +1,365 @@
+// Hidden units, own units and factor changes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "PflegeTesthilfe.h"
+#include "list/Laender.h"
+#include "maintain/AusgeblendeteEinheiten.h"
+#include "maintain/EigeneEinheiten.h"
+#include "maintain/Faktoraenderung.h"
+#include "maintain/Laenderauswahl.h"
+
+using namespace qnt;
+using namespace pflegetest;
+
+namespace {
+
+// The bytes of a record built from scratch: zero everywhere but where the test writes.
+struct Erwartet {
+    std::array<std::uint8_t, kSatzGroesse> b{};
+    Erwartet& byte(std::size_t o, std::uint8_t v) { return b[o] = v, *this; }
+    Erwartet& text(std::size_t o, std::string_view s) {
+        b[o] = static_cast<std::uint8_t>(s.size());
+        std::memcpy(b.data() + o + 1, s.data(), s.size());
+        return *this;
+    }
+    Erwartet& faktor(double f) { return std::memcpy(b.data() + 68, &f, 8), *this; }
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- hidden units
+
+class Ausgeblendete : public OrdnerTest {};
+
+TEST_F(Ausgeblendete, ListeZeigtNameUndLandMitSatzNr) {
+    schreibeSaetze("D.DAT", {satz("Elle", 1, 36), satz("Fuss", 0, 37), satz("Klafter", 2, 1),
+                             satz("Rute", 0, 73), satz("Zoll", 0, 99)});
+    std::vector<TAusgeblendeteEinheit> liste;
+    ASSERT_TRUE(ladeAusgeblendete("D.DAT", liste));
+    ASSERT_EQ(liste.size(), 3u) << "only Angezeigt 0 is hidden";
+    EXPECT_EQ(liste[0].Zeile, "Fuss - Deutschland - Baden");
+    EXPECT_EQ(liste[0].Daten.SatzNr, 1);
+    EXPECT_EQ(liste[1].Zeile, "Rute - \xD6sterreich");
+    EXPECT_EQ(liste[1].Daten.SatzNr, 3);
+    EXPECT_EQ(liste[2].Zeile, "Zoll - ") << "a country outside the table has no name";
+    EXPECT_EQ(liste[2].Daten.SatzNr, 4);
+}
+
+TEST_F(Ausgeblendete, FehlendeDateiMeldet) {
+    std::vector<TAusgeblendeteEinheit> liste;
+    EXPECT_FALSE(ladeAusgeblendete("FEHLT.DAT", liste));
+    EXPECT_TRUE(liste.empty());
+}
+
+TEST_F(Ausgeblendete, DreiVonFuenfEinblendenAendertNurByteNull) {
+    std::vector<TEinheitSatz> saetze;
+    for (const char* n : {"A", "B", "C", "D", "E"})
+        saetze.push_back(satz(n, 0));
+    schreibeSaetze("D.DAT", saetze);
+    ASSERT_TRUE(einblenden("D.DAT", {0, 2, 4}));
+    for (int i : {0, 2, 4})
+        saetze[static_cast<std::size_t>(i)].setzeAngezeigt(1);
+    EXPECT_EQ(bytesVon("D.DAT"), bytesAus(saetze));
+    std::vector<TAusgeblendeteEinheit> rest;
+    ASSERT_TRUE(ladeAusgeblendete("D.DAT", rest));
+    ASSERT_EQ(rest.size(), 2u);
+    EXPECT_EQ(rest[0].Daten.SatzNr, 1);
+    EXPECT_EQ(rest[1].Daten.SatzNr, 3);
+}
+
+TEST_F(Ausgeblendete, OhneMarkierungWirdKeineDateiAngefasst) {
+    int ops = 0;
+    HakenWaechter w([&](DateiOp, std::string_view) { return ++ops, false; });
+    EXPECT_TRUE(einblenden("FEHLT.DAT", {}));
+    EXPECT_EQ(ops, 0);
+}
+
+TEST_F(Ausgeblendete, EinblendenOhneDateiMeldetRevisionsfehler) {
+    const auto r = einblenden("FEHLT.DAT", {0});
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.Meldung, revisionsFehlertext("FEHLT.DAT"));
+    EXPECT_TRUE(ordner.dateien().empty());
+}
+
+TEST_F(Ausgeblendete, LoeschenOhneAusgeblendeteLaesstDieDateiGleich) {
+    const std::string alt = bytesAus({satz("A"), satz("B")});
+    schreibeBytes("D.DAT", alt);
+    EXPECT_TRUE(loescheAusgeblendete("D.DAT"));
+    EXPECT_EQ(bytesVon("D.DAT"), alt);
+    EXPECT_EQ(kAusgeblendeteGeloescht, "Die ausgeblendeten Einheiten sind gel\xF6scht!");
+}
+
+TEST_F(Ausgeblendete, LoeschenEntferntAlleNichtAngezeigten) {
+    schreibeSaetze("D.DAT", {satz("A", 0), satz("B", 1), satz("C", 2), satz("D", 1)});
+    EXPECT_TRUE(loescheAusgeblendete("D.DAT"));
+    EXPECT_EQ(bytesVon("D.DAT"), bytesAus({satz("B"), satz("D")}));
+}
+
+TEST(AusgeblendeteTexte, NurTemperaturVerweigertDasLoeschen) {
+    EXPECT_EQ(loeschVerweigerung("Temperatur"),
+              "Beim Gebiet \"Temperatur\" k\xF6nnen keine Einheiten gel\xF6scht werden!");
+    for (const char* g : {"temperatur", "Zahlensysteme",
+                          "Br\xFC"
+                          "che",
+                          "Weltzeit", "W\xE4hrungen", "L\xE4nge"})
+        EXPECT_EQ(loeschVerweigerung(g), std::nullopt) << g;
+    EXPECT_EQ(loeschFrage("L\xE4nge"),
+              "Sollen die ausgeblendeten Einheiten des Gebietes \"L\xE4nge\" wirklich aus "
+              "der Datendatei gel\xF6scht werden?");
+}
+
+// ---------------------------------------------------------------- own units
+
+struct DialogFall {
+    const char* name;
+    const char* gebiet;
+    Einfuegedialog einfuegen;
+    Faktordialog faktor;
+};
+
+class DialogWahl : public ::testing::TestWithParam<DialogFall> {};
+
+TEST_P(DialogWahl, NachGebietsname) {
+    const auto& f = GetParam();
+    EXPECT_EQ(einfuegedialogFuer(f.gebiet), f.einfuegen);
+    EXPECT_EQ(faktordialogFuer(f.gebiet), f.faktor);
+    const bool verweigert = f.einfuegen == Einfuegedialog::Keiner;
+    EXPECT_EQ(einfuegeVerweigerung(f.gebiet).has_value(), verweigert);
+    EXPECT_EQ(faktorVerweigerung(f.gebiet).has_value(), verweigert);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gebiete, DialogWahl,
+    ::testing::Values(
+        DialogFall{"Zahlensysteme", "Zahlensysteme", Einfuegedialog::Keiner, Faktordialog::Keiner},
+        DialogFall{"Temperatur", "Temperatur", Einfuegedialog::Keiner, Faktordialog::Keiner},
+        DialogFall{"Brueche",
+                   "Br\xFC"
+                   "che",
+                   Einfuegedialog::Keiner, Faktordialog::Keiner},
+        DialogFall{"Waehrungen", "W\xE4hrungen", Einfuegedialog::Waehrung, Faktordialog::Kurstabelle},
+        DialogFall{"Weltzeit", "Weltzeit", Einfuegedialog::Weltzeit, Faktordialog::Weltzeit},
+        DialogFall{"Laenge", "L\xE4nge", Einfuegedialog::Gewoehnlich, Faktordialog::Gewoehnlich},
+        DialogFall{"temperaturKlein", "temperatur", Einfuegedialog::Gewoehnlich, Faktordialog::Gewoehnlich}),
+    NachName{});
+
+TEST(Verweigerung, Texte) {
+    EXPECT_EQ(einfuegeVerweigerung("Temperatur"),
+              "Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor m\xF6glich ist, ist ein "
+              "Einf\xFCgen von eigenen Einheiten nicht m\xF6glich!");
+    EXPECT_EQ(faktorVerweigerung("Zahlensysteme"),
+              "Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor m\xF6glich ist, ist ein "
+              "\xC4ndern des Umrechnungsfaktors nicht m\xF6glich!");
+    EXPECT_EQ(kFaktorfeldFalsch, "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte \xE4ndern!");
+    EXPECT_EQ(kEingabefeldFalsch, "Falsche oder keine Angabe im Eingabefeld! Bitte \xE4ndern!");
+}
+
+TEST(Laenderauswahl, SechsundsechzigLaenderInTabellenordnung) {
+    const auto& l = laenderAuswahl();
+    ASSERT_EQ(l.size(), 66u);
+    EXPECT_EQ(landName(l.front()), "SI-Einheit");
+    EXPECT_EQ(std::count(l.begin(), l.end(), 50), 1);
+    EXPECT_EQ(landName(50), "Finnland");
+    EXPECT_EQ(landName(60), "Iran");
+    EXPECT_EQ(landName(4), "Eigene Einheit");
+    EXPECT_EQ(gueltigeLandNr(50), 50);
+    for (int leer : {0, 6, 41, 59, 92, -1})
+        EXPECT_EQ(gueltigeLandNr(leer), kLandEigeneEinheit) << leer;
+}
+
+TEST(EigeneEinheit, GewoehnlicherSatzByteFuerByte) {
+    const TEinheitSatz s =
+        satzEigeneEinheit({"Doppelmeile", "dm", "Meile mal zwei", "Wandern", 50}, 3218.688);
+    const auto e = Erwartet{}
+                       .byte(0, 1)
+                       .byte(1, 'j')
+                       .byte(8, 50)
+                       .text(9, "dm")
+                       .text(30, "Doppelmeile")
+                       .faktor(3218.688)
+                       .text(76, "Meile mal zwei")
+                       .text(143, "Wandern");
+    EXPECT_EQ(s.bytes, e.b);
+}
+
+TEST(EigeneEinheit, WaehrungssatzByteFuerByte) {
+    const TEinheitSatz s = satzEigeneWaehrung({"Taler", "T", "1.1.2024", "ca. 3 Euro", 36}, 2.5);
+    const auto e = Erwartet{}
+                       .byte(0, 1)
+                       .byte(1, 'j')
+                       .byte(8, 36)
+                       .text(9, "T")
+                       .text(30, "Taler")
+                       .faktor(2.5)
+                       .text(110, "1.1.2024")
+                       .text(212, "ca. 3 Euro");
+    EXPECT_EQ(s.bytes, e.b);
+}
+
+TEST(EigeneEinheit, WeltzeitsatzTeiltMinutenDurchSechzig) {
+    const TEinheitSatz s = satzEigeneWeltzeit({"Neufundland", "NST", "M\xE4rz bis November", 5}, -90);
+    const auto e = Erwartet{}
+                       .byte(0, 1)
+                       .byte(1, 'j')
+                       .byte(8, 5)
+                       .text(9, "NST")
+                       .text(30, "Neufundland")
+                       .faktor(-1.5)
+                       .text(110, "M\xE4rz bis November");
+    EXPECT_EQ(s.bytes, e.b);
+    EXPECT_EQ(satzEigeneWeltzeit({}, 330).Faktor(), 5.5);
+}
+
+TEST(EigeneEinheit, TexteWerdenAufIhreKapazitaetGekuerztUndLeereLandwahlWirdEigeneEinheit) {
+    const std::string lang(50, 'x');
+    const TEinheitSatz s = satzEigeneEinheit({lang, lang, lang, lang, 0}, 1);
+    EXPECT_EQ(s.Name(), lang.substr(0, 34));
+    EXPECT_EQ(s.Kurzzeichen(), lang.substr(0, 20));
+    EXPECT_EQ(s.SonstigeNamen(), lang.substr(0, 33));
+    EXPECT_EQ(s.Einsatzgebiet(), lang.substr(0, 27));
+    EXPECT_EQ(s.LandNr(), kLandEigeneEinheit);
+    const TEinheitSatz w = satzEigeneWaehrung({"", "", lang, lang, 41}, 0);
+    EXPECT_EQ(w.Uebersetzung(), lang.substr(0, 32));
+    EXPECT_EQ(w.CaWert(), lang.substr(0, 21));
+    EXPECT_EQ(w.LandNr(), kLandEigeneEinheit);
+}
+
+class EigeneEinheitEinfuegen : public OrdnerTest {};
+
+TEST_F(EigeneEinheitEinfuegen, KommtVorDenGleichnamigenGrossgeschriebenen) {
+    schreibeSaetze("L.DAT", {satz("Meile"), satz("Millimeter")});
+    const TEinheitSatz neu = satzEigeneEinheit({"meile", "", "", "", 4}, 1609.344);
+    ASSERT_TRUE(fuegeEinheitEin("L.DAT", neu));
+    EXPECT_EQ(bytesVon("L.DAT"), bytesAus({neu, satz("Meile"), satz("Millimeter")}));
+}
+
+TEST_F(EigeneEinheitEinfuegen, FehlendeDateiMeldetUndLegtNichtsAn) {
+    const auto r = fuegeEinheitEin("L.DAT", satzEigeneEinheit({}, 1));
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.Meldung, revisionsFehlertext("L.DAT"));
+    EXPECT_TRUE(ordner.dateien().empty());
+}
+
+// ---------------------------------------------------------------- factor changes
+
+struct FaktortextFall {
+    const char* name;
+    double faktor;
+    const char* text;
+};
+
+class Faktortext : public ::testing::TestWithParam<FaktortextFall> {};
+
+TEST_P(Faktortext, SiebzehnZeichenMitNeunStellen) {
+    const auto& f = GetParam();
+    EXPECT_EQ(faktorText(f.faktor), f.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faktoren, Faktortext,
+    ::testing::Values(FaktortextFall{"Eins", 1, " 1,00000000E+0000"},
+                      FaktortextFall{"Tausend", 1000, " 1,00000000E+0003"},
+                      FaktortextFall{"Zoll", 0.0254, " 2,54000000E-0002"},
+                      FaktortextFall{"ZweiKommaFuenfPromille", 0.0025, " 2,50000000E-0003"},
+                      FaktortextFall{"Negativ", -0.0025, "-2,50000000E-0003"},
+                      FaktortextFall{"NegativGross", -1609.344, "-1,60934400E+0003"},
+                      FaktortextFall{"Null", 0, " 0,00000000E+0000"},
+                      FaktortextFall{"NegativeNull", -0.0, " 0,00000000E+0000"},
+                      FaktortextFall{"NeunteStelleAbgerundet", 1.234567894, " 1,23456789E+0000"},
+                      FaktortextFall{"NeunteStelleAufgerundet", 1.234567896, " 1,23456790E+0000"},
+                      FaktortextFall{"RundenErhoehtExponent", 9.9999999996, " 1,00000000E+0001"},
+                      FaktortextFall{"DreistelligerExponent", 1.5e-300, " 1,50000000E-0300"},
+                      FaktortextFall{"GrossterExponent", -1.7976931348623157e308, "-1,79769313E+0308"},
+                      FaktortextFall{"Subnormal", 4.9406564584124654e-324, " 4,94065646E-0324"}),
+    NachName{});
+
+namespace {
+// Stand-in for the input field's decimal parse: comma or point, nothing after the number.
+std::optional<double> lies(std::string_view t) {
+    std::string s(t);
+    for (char& c : s)
+        if (c == ',') c = '.';
+    if (s.empty()) return std::nullopt;
+    char* ende = nullptr;
+    const double v = std::strtod(s.c_str(), &ende);
+    if (*ende != '\0') return std::nullopt;
+    return v;
+}
+} // namespace
+
+TEST(Faktortext, UnveraendertZurueckgelesenVerliertNurStellenNachDerNeunten) {
+    EXPECT_EQ(lies(faktorText(1000)), 1000.0);
+    EXPECT_EQ(lies(faktorText(0.0254)), 0.0254);
+    EXPECT_EQ(lies(faktorText(1.23456789123)), 1.23456789);
+}
+
+struct MinutenFall {
+    const char* name;
+    double stunden;
+    const char* text;
+};
+
+class Minutentext : public ::testing::TestWithParam<MinutenFall> {};
+
+TEST_P(Minutentext, GanzeMinutenHalbeZurGeradenZahl) {
+    EXPECT_EQ(minutenText(GetParam().stunden), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Weltzeit, Minutentext,
+                         ::testing::Values(MinutenFall{"MinusDreiEinhalb", -3.5, "-210"},
+                                           MinutenFall{"FuenfEinhalb", 5.5, "330"},
+                                           MinutenFall{"DreissigEinhalbAbwaerts", 30.5 / 60, "30"},
+                                           MinutenFall{"EinunddreissigEinhalbAufwaerts", 31.5 / 60, "32"},
+                                           MinutenFall{"MinusDreissigEinhalb", -30.5 / 60, "-30"},
+                                           MinutenFall{"ZweiEinhalb", 2.5 / 60, "2"},
+                                           MinutenFall{"MinusEinhalbOhneMinuszeichen", -0.5 / 60, "0"},
+                                           MinutenFall{"Null", 0, "0"},
+                                           MinutenFall{"ZwoelfStunden", 12, "720"},
+                                           MinutenFall{"Gerundet", 5.75 + 0.004, "345"}),
+                         NachName{});
+
+class Faktoraendern : public OrdnerTest {};
+
+TEST_F(Faktoraendern, SchreibtNurDenFaktorUndDannDenEintrag) {
+    const std::vector<TEinheitSatz> alt{satz("Elle", 1, 36, 0.5), satz("Fuss", 1, 36, 0.3)};
+    schreibeSaetze("L.DAT", alt);
+    TAusgabetextobject eintrag{alt[1], 1, "x", "y"};
+    ASSERT_TRUE(aendereFaktor("L.DAT", eintrag, 0.0025));
+    auto erwartet = alt;
+    erwartet[1].setzeFaktor(0.0025);
+    EXPECT_EQ(bytesVon("L.DAT"), bytesAus(erwartet));
+    EXPECT_EQ(eintrag.Satz, erwartet[1]);
+}
+
+TEST_F(Faktoraendern, FehlschlagLaesstDenEintragUnveraendert) {
+    schreibeSaetze("L.DAT", {satz("Elle", 1, 36, 0.5)});
+    TAusgabetextobject eintrag{satz("Elle", 1, 36, 0.5), 3, {}, {}}; // beyond the end of the file
+    const auto r = aendereFaktor("L.DAT", eintrag, 2);
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.Meldung, revisionsFehlertext("L.DAT"));
+    EXPECT_EQ(eintrag.Satz.Faktor(), 0.5);
+    EXPECT_EQ(bytesVon("L.DAT"), bytesAus({satz("Elle", 1, 36, 0.5)}));
+}
+
+TEST_F(Faktoraendern, WeltzeitSetztStundenUndSommerzeit) {
+    const std::vector<TEinheitSatz> alt{satz("Berlin", 1, 36, 1), satz("Teheran", 1, 60, 3.5)};
+    schreibeSaetze("W.DAT", alt);
+    TAusgabetextobject eintrag{alt[1], 1, {}, {}};
+    const std::string lang = "21. M\xE4rz bis 21. September und noch mehr";
+    ASSERT_TRUE(aendereWeltzeit("W.DAT", eintrag, 60, lang));
+    auto erwartet = alt;
+    erwartet[1].setzeFaktor(1);
+    erwartet[1].setzeUebersetzung(lang.substr(0, 32));
+    EXPECT_EQ(bytesVon("W.DAT"), bytesAus(erwartet));
+    EXPECT_EQ(eintrag.Satz, erwartet[1]);
+    EXPECT_EQ(eintrag.Satz.Uebersetzung().size(), 32u);
+}
+
+TEST_F(Faktoraendern, WeltzeitFehlschlagAendertDenEintragNicht) {
+    const TEinheitSatz alt = satz("Teheran", 1, 60, 3.5);
+    TAusgabetextobject eintrag{alt, 0, {}, {}};
+    EXPECT_FALSE(aendereWeltzeit("FEHLT.DAT", eintrag, 60, "neu"));
+    EXPECT_EQ(eintrag.Satz, alt);
+}
