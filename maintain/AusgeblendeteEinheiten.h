@@ -17,7 +17,7 @@ struct TAusgeblendeteEinheit {
 };
 
 // The records with Angezeigt 0, in file order. False when the file cannot be opened or read
-// (message: datendateiMeldung); `liste` then holds nothing new.
+// (message: oeffnenFehlertext); `liste` then holds nothing new.
 bool ladeAusgeblendete(std::string_view datei, std::vector<TAusgeblendeteEinheit>& liste);
 
 // Sets Angezeigt to 1 in the records at `satzNrn`, in that order. An empty list touches no file.

@@ -26,7 +26,7 @@ struct TKurstabelle {
 };
 
 // Every record, hidden ones included, in file order. False when the file cannot be opened or read
-// (message: datendateiMeldung).
+// (message: oeffnenFehlertext).
 bool ladeKurstabelle(std::string_view datei, TKurstabelle& tabelle);
 
 // Stable regrouping by LandNr; back to file order.

@@ -2,12 +2,18 @@
 
 #include <cstring>
 
+#include "list/Einheitenliste.h"
+
 namespace qnt {
 
 std::string revisionsFehlertext(std::string_view datei) {
     return "Die Datei " + std::string(datei) +
            " konnte nicht ge\xF6"
            "ffnet werden oder die revidierte Datei konnte nicht geschrieben werden!";
+}
+
+std::string oeffnenFehlertext(std::string_view datei) {
+    return datendateiMeldung(datei);
 }
 
 void TSatzAusgabe::schreibe(const TEinheitSatz& s) {

@@ -20,6 +20,8 @@ struct Pflegeergebnis {
 
 // "Die Datei <name> konnte nicht geöffnet werden oder die revidierte Datei konnte nicht geschrieben werden!"
 std::string revisionsFehlertext(std::string_view datei);
+// "Die Datei <name> konnte nicht geöffnet werden!" (a data file that cannot be read into a list)
+std::string oeffnenFehlertext(std::string_view datei);
 
 // The records a copy rule writes; collected in memory and written in one pass.
 class TSatzAusgabe {

@@ -29,6 +29,8 @@ TEST(Revision, FehlertextNenntDieDateiWieImIndex) {
     EXPECT_EQ(revisionsFehlertext("laenge.dat"), "Die Datei laenge.dat konnte nicht ge\xF6"
                                                  "ffnet werden oder die revidierte Datei konnte nicht "
                                                  "geschrieben werden!");
+    EXPECT_EQ(oeffnenFehlertext("X.DAT"), "Die Datei X.DAT konnte nicht ge\xF6"
+                                          "ffnet werden!");
 }
 
 struct EinfuegeFall {

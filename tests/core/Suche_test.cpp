@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include "PflegeTesthilfe.h"
+#include "data/Fehler.h"
+#include "search/Suche.h"
+
+using namespace qnt;
+using namespace pflegetest;
+
+namespace {
+
+TEinheitSatz einheit(std::string_view name, std::string_view kurz, std::string_view sonstige,
+                     std::uint8_t landNr = 1, std::uint8_t angezeigt = 1) {
+    TEinheitSatz s = satz(name, angezeigt, landNr);
+    s.setzeKurzzeichen(kurz);
+    s.setzeSonstigeNamen(sonstige);
+    return s;
+}
+
+} // namespace
+
+class Suche : public OrdnerTest {
+protected:
+    void SetUp() override {
+        gebiete = {{"L\xE4nge", "LAENGE.DAT", "Meter"},
+                   {"Masse", "MASSE.DAT", "Kilogramm"},
+                   {"Zeit", "ZEIT.DAT", "Sekunde"}};
+        schreibeSaetze("LAENGE.DAT",
+                       {einheit("Fu\xDF", "ft", "Schuh", 36), einheit("Klafter", "kl", "Faden, Toise", 37),
+                        einheit("Meile", "mi", "Landmeile", 4, 0), einheit("Meter", "m", "", 1),
+                        einheit("Millimeter", "mm", "", 1), einheit("\xC4gyptische Elle", "", "", 22)});
+        schreibeSaetze("MASSE.DAT",
+                       {einheit("Gran", "gr", "", 3), einheit("Meterzentner", "M", "Meter-Zentner", 36),
+                        einheit("\xE4ltere Unze", "oz", "", 3)});
+        schreibeSaetze("ZEIT.DAT", {einheit("Minute", "min", "", 1), einheit("Monat", "M", "", 2)});
+    }
+
+    std::vector<std::string> zeilen(std::string_view begriff, Suchart art,
+                                    Namenssuche n = Namenssuche::Bestandteil) {
+        const auto e = suche(gebiete, begriff, art, n);
+        EXPECT_TRUE(e.has_value());
+        EXPECT_FALSE(e->DateiFehlt);
+        EXPECT_EQ(e->Zeilen.size(), e->Treffer.size());
+        return e->Zeilen;
+    }
+
+    TGebiete gebiete;
+};
+
+struct SuchFall {
+    const char* name;
+    const char* begriff;
+    Suchart art;
+    Namenssuche namen;
+    std::vector<std::string> zeilen;
+};
+
+class Suchfaelle : public Suche, public ::testing::WithParamInterface<SuchFall> {};
+
+TEST_P(Suchfaelle, FindetDieseZeilenInDieserOrdnung) {
+    const auto& f = GetParam();
+    EXPECT_EQ(zeilen(f.begriff, f.art, f.namen), f.zeilen);
+}
+
+using enum Suchart;
+using enum Namenssuche;
+
+INSTANTIATE_TEST_SUITE_P(
+    Modi, Suchfaelle,
+    ::testing::Values(
+        SuchFall{"TeilDesNamensUeberAlleGebiete",
+                 "meter",
+                 Name,
+                 Bestandteil,
+                 {"Meter - SI-Einheit", "Millimeter - SI-Einheit", "Meterzentner - Deutschland"}},
+        SuchFall{"GrossgeschriebenFindetDasGleiche",
+                 "METER",
+                 Name,
+                 Bestandteil,
+                 {"Meter - SI-Einheit", "Millimeter - SI-Einheit", "Meterzentner - Deutschland"}},
+        SuchFall{
+            "SonstigeNamenMitIhremFeld", "faden", Name, Bestandteil, {"Faden, Toise - Deutschland - Baden"}},
+        SuchFall{"AusgeblendeteWerdenGefunden", "landm", Name, Bestandteil, {"Landmeile - Eigene Einheit"}},
+        SuchFall{"NameUndSonstigeTreffenEinmal", "meter", Name, Exakt, {"Meter - SI-Einheit"}},
+        SuchFall{"ZweiFelderTreffenNurEinmal", "zentner", Name, Bestandteil, {"Meterzentner - Deutschland"}},
+        SuchFall{"GrosserUmlautFindetKleinenNicht", "\xC4lter", Name, Bestandteil, {}},
+        SuchFall{"KleinerUmlautFindetGrossenNicht", "\xE4gypt", Name, Bestandteil, {}},
+        SuchFall{"UmlautGleicherSchreibung",
+                 "\xC4gypt",
+                 Name,
+                 Bestandteil,
+                 {"\xC4gyptische Elle - \xC4gypten antik"}},
+        SuchFall{"SzBleibtSz", "FU\xDF", Name, Bestandteil, {"Fu\xDF - Deutschland"}},
+        SuchFall{"ExaktGegenMehrereNamen", "Faden", Name, Exakt, {}},
+        SuchFall{"ExaktGanzesFeld", "FADEN, toise", Name, Exakt, {"Faden, Toise - Deutschland - Baden"}},
+        SuchFall{"ExaktNichtTeil", "Mete", Name, Exakt, {}},
+        SuchFall{"EinBuchstabeBeideSchreibungen",
+                 "m",
+                 Abkuerzung,
+                 Bestandteil,
+                 {"m - Meter - SI-Einheit", "M - Meterzentner - Deutschland",
+                  "M - Monat - Internationale Einheit"}},
+        SuchFall{"AbkuerzungGrossgeschrieben", "MM", Abkuerzung, Exakt, {"mm - Millimeter - SI-Einheit"}},
+        SuchFall{"AbkuerzungNurGanz", "mi", Abkuerzung, Bestandteil, {"mi - Meile - Eigene Einheit"}},
+        SuchFall{"KeinTreffer", "Parsec", Name, Bestandteil, {}}),
+    NachName{});
+
+TEST_F(Suche, LeererBegriffTutNichts) {
+    EXPECT_EQ(suche(gebiete, "", Name), std::nullopt);
+    EXPECT_EQ(suche(gebiete, "", Abkuerzung), std::nullopt);
+}
+
+TEST_F(Suche, TrefferTragenGebietSatzLandUndAnzeige) {
+    const auto e = suche(gebiete, "me", Name, Bestandteil);
+    ASSERT_TRUE(e);
+    ASSERT_EQ(e->Treffer.size(), 4u);
+    EXPECT_EQ(e->Treffer[0], (TSuchobjekt{"Meile", "mi", "Landmeile", 0, 1, 4, 2}));
+    EXPECT_EQ(e->Treffer[1], (TSuchobjekt{"Meter", "m", "", 1, 1, 1, 3}));
+    EXPECT_EQ(e->Treffer[3], (TSuchobjekt{"Meterzentner", "M", "Meter-Zentner", 1, 2, 36, 1}));
+    EXPECT_EQ(e->Treffer[2].SatzNr, 4);
+    const auto z = suche(gebiete, "MONAT", Name);
+    ASSERT_TRUE(z && z->Treffer.size() == 1);
+    EXPECT_EQ(z->Treffer[0], (TSuchobjekt{"Monat", "M", "", 1, 3, 2, 1}));
+}
+
+TEST_F(Suche, FehlendeDateiBeendetDieSucheUndBehaeltDieTreffer) {
+    std::remove("MASSE.DAT");
+    const auto e = suche(gebiete, "m", Abkuerzung);
+    ASSERT_TRUE(e);
+    EXPECT_TRUE(e->DateiFehlt);
+    EXPECT_EQ(e->Zeilen, std::vector<std::string>{"m - Meter - SI-Einheit"})
+        << "Zeit is not searched any more";
+    EXPECT_EQ(kDatendateiFehlt, "Eine Datendatei konnte nicht gefunden werden. Bitte pr\xFC"
+                                "fen Sie, ob alle Datendateien vorhanden sind.");
+}
+
+TEST_F(Suche, LiestJedeDateiInEinemStueck) {
+    int lesen = 0, oeffnen = 0;
+    HakenWaechter w([&](DateiOp op, std::string_view) {
+        lesen += op == DateiOp::Lesen;
+        oeffnen += op == DateiOp::Oeffnen;
+        return false;
+    });
+    ASSERT_TRUE(suche(gebiete, "x", Name));
+    EXPECT_EQ(oeffnen, 3);
+    EXPECT_EQ(lesen, 3);
+}
+
+TEST_F(Suche, UnvollstaendigerSatzAmEndeZaehltNicht) {
+    schreibeBytes("ZEIT.DAT", bytesVon("ZEIT.DAT") + std::string(100, 'M'));
+    EXPECT_EQ(zeilen("mona", Name), std::vector<std::string>{"Monat - Internationale Einheit"});
+}
+
+TEST_F(Suche, EinblendenSetztNurByteNull) {
+    const std::string vorher = bytesVon("LAENGE.DAT");
+    const auto e = suche(gebiete, "Meile", Name, Exakt);
+    ASSERT_TRUE(e && e->Treffer.size() == 1);
+    trefferEinblenden(gebiete, e->Treffer[0]);
+    std::string erwartet = vorher;
+    erwartet[2 * kSatzGroesse] = 1;
+    EXPECT_EQ(bytesVon("LAENGE.DAT"), erwartet);
+    EXPECT_EQ(e->Treffer[0].Angezeigt, 0) << "the hit keeps what was read";
+}
+
+TEST_F(Suche, EinblendenOhneDateiWirftDateiNichtGefunden) {
+    const auto e = suche(gebiete, "Gran", Name, Exakt);
+    ASSERT_TRUE(e && e->Treffer.size() == 1);
+    std::remove("MASSE.DAT");
+    try {
+        trefferEinblenden(gebiete, e->Treffer[0]);
+        FAIL() << "no error";
+    } catch (const LaufzeitFehler& f) {
+        EXPECT_STREQ(f.what(), "Datei nicht gefunden");
+    }
+    EXPECT_FALSE(dateiExistiert("MASSE.DAT"));
+}
+
+TEST(Suchtreffer, ImListeneintragNachNameUndLand) {
+    std::vector<TAusgabetextobject> liste;
+    for (auto [name, land] : {std::pair{"Elle", 36}, {"elle", 37}, {"Elle", 37}, {"Elle", 37}})
+        liste.push_back({satz(name, 1, static_cast<std::uint8_t>(land)), 0, {}, {}});
+    TSuchobjekt t{"Elle", "", "", 1, 1, 37, 0};
+    EXPECT_EQ(findeTreffer(liste, t), 2u) << "case-sensitive, first of equals";
+    t.LandNr = 50;
+    EXPECT_EQ(findeTreffer(liste, t), std::nullopt);
+}
