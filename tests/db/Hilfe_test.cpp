@@ -16,7 +16,13 @@
 #include "data/Einstellungen.h"
 #include "data/Fehler.h"
 #include "list/Einheitenliste.h"
+#include "maintain/AusgeblendeteEinheiten.h"
+#include "maintain/EigeneEinheiten.h"
+#include "maintain/Faktoraenderung.h"
+#include "maintain/Gebietsverwaltung.h"
+#include "maintain/Kurstabelle.h"
 #include "maintain/Revision.h"
+#include "search/Suche.h"
 
 namespace {
 
@@ -229,6 +235,24 @@ TEST(Hilfedatei, ZitiertDieTexteDesProgrammsWortgetreu) {
         {"Revision gescheitert", utf8(qnt::revisionsFehlertext("LAENGE.DAT"))},
         {"Gleitkommaüberlauf", utf8(qnt::gleitkommaUeberlaufFehler().what())},
         {"Datei nicht gefunden", utf8(qnt::dateiNichtGefundenFehler().what())},
+        {"Löschen: Temperatur verweigert", utf8(qnt::loeschVerweigerung(qnt::kTemperatur).value_or("-"))},
+        {"Löschen: Frage", utf8(qnt::loeschFrage("L\xE4nge"))},
+        {"Löschen: erledigt", utf8(qnt::kAusgeblendeteGeloescht)},
+        {"Eigene Einheit: verweigert", utf8(qnt::einfuegeVerweigerung(qnt::kBrueche).value_or("-"))},
+        {"Eigene Einheit: Faktorfeld", utf8(qnt::kFaktorfeldFalsch)},
+        {"Faktor: verweigert", utf8(qnt::faktorVerweigerung(qnt::kZahlensysteme).value_or("-"))},
+        {"Faktor: Eingabefeld", utf8(qnt::kEingabefeldFalsch)},
+        {"Faktor: Zoll im Dialog", utf8(qnt::faktorText(0.0254))},
+        {"Weltzeit-Faktor: Neu-Delhi in Minuten", "Neu-Delhi zeigt " + utf8(qnt::minutenText(5.5))},
+        {"Kurstabelle: falsche Eingabe", utf8(qnt::kFalscheEingabe)},
+        {"Neues Gebiet: fehlende Angabe", utf8(qnt::kFehlendeAngabe)},
+        {"Neues Gebiet: Dateiname vorhanden", utf8(qnt::kDateinameVorhanden)},
+        {"Neues Gebiet: Name vorhanden", utf8(qnt::kGebietVorhanden)},
+        {"Neues Gebiet: Dateiname unzulässig", utf8(qnt::kDateinameUnzulaessig)},
+        {"Neues Gebiet: Zeichen unzulässig", utf8(qnt::kZeichenUnzulaessig)},
+        {"Gebiet löschen: einziges Gebiet", utf8(qnt::gebietLoeschVerweigerung(qnt::TGebiete(1)).value_or("-"))},
+        {"Gebiet löschen: Frage", utf8(qnt::gebietLoeschFrage("Papierma\xDF" "e"))},
+        {"Suche: Datendatei fehlt", utf8(qnt::kDatendateiFehlt)},
     };
     const std::string text = sichtbarerText(hilfe());
     for (const auto& [name, zitat] : zitate)
