@@ -5,6 +5,10 @@
 #include "app/Text.h"
 #include "list/widgets/Landdlg.h"
 #include "maintain/Revision.h"
+#include "maintain/EigeneEinheiten.h"
+#include "maintain/widgets/E_ein_wa.h"
+#include "maintain/widgets/E_ein_wz.h"
+#include "maintain/widgets/E_einfue.h"
 #include "maintain/widgets/Einh_ein.h"
 #include "reference/widgets/Ueber.h"
 
@@ -40,7 +44,22 @@ void TMyWindow::Lnderauseinblenden1Click() {
     AutomatischeNeuberechnung();
 }
 
-void TMyWindow::EigeneEinheiteinfgen1Click() {}
+void TMyWindow::EigeneEinheiteinfgen1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
+    const std::string name = AktuellerGebietname();
+    if (const auto verweigerung = einfuegeVerweigerung(name)) {
+        meldeInfo(this, qs(*verweigerung));
+        return;
+    }
+    EinheitEingefuegt = false;
+    switch (einfuegedialogFuer(name)) {
+    case Einfuegedialog::Waehrung: Dlg_eigene_einfuegen_Waehrung->exec(); break;
+    case Einfuegedialog::Weltzeit: Dlg_eigene_einfuegen_WZ->exec(); break;
+    case Einfuegedialog::Gewoehnlich: Dlg_eigene_einfuegen->exec(); break;
+    case Einfuegedialog::Keiner: return;
+    }
+    if (EinheitEingefuegt) ComboBox1Change();
+}
 
 void TMyWindow::Umrechnungsfaktorndern1Click() {}
 

@@ -1,6 +1,9 @@
 // Every dialog is created once, in this order, and lives as long as the main window.
 #include "app/Qnt01.h"
 #include "list/widgets/Landdlg.h"
+#include "maintain/widgets/E_ein_wa.h"
+#include "maintain/widgets/E_ein_wz.h"
+#include "maintain/widgets/E_einfue.h"
 #include "maintain/widgets/Einh_ein.h"
 #include "reference/widgets/DivDaten.h"
 #include "reference/widgets/Elem_info.h"
@@ -15,8 +18,10 @@ namespace qnt {
 void TMyWindow::DialogeAnlegen() {
     Laender_Dlg = new TLaender_Dlg(*this);
     Dlg_Einheit_einblenden = new TDlg_Einheit_einblenden(*this);
-    // TDlg_eigene_einfuegen, TDlg_eigene_einfuegen_Waehrung, TDlg_eigene_einfuegen_WZ, TFaktor_aendern,
-    // TFaktor_aendern_Weltzeit, TSuch_Dialog
+    Dlg_eigene_einfuegen = new TDlg_eigene_einfuegen(*this);
+    Dlg_eigene_einfuegen_Waehrung = new TDlg_eigene_einfuegen_Waehrung(*this);
+    Dlg_eigene_einfuegen_WZ = new TDlg_eigene_einfuegen_WZ(*this);
+    // TFaktor_aendern, TFaktor_aendern_Weltzeit, TSuch_Dialog
     ueberBox = new TueberBox(this);
     Vorsatzzeichen = new TVorsatzzeichen(this);
     // TGebietNeuDlg, TGebietLoeschenDlg, TFaktor_aender_Waehrung_neu

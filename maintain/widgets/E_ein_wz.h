@@ -1,0 +1,19 @@
+#pragma once
+// Inserting an own place into "Weltzeit": its offset to universal time in minutes.
+#include "maintain/widgets/EigenerSatzDlg.h"
+
+namespace qnt {
+
+class TDlg_eigene_einfuegen_WZ : public TEigeneEinheitDlg {
+    Q_OBJECT
+public:
+    explicit TDlg_eigene_einfuegen_WZ(TMyWindow& fenster);
+
+    QLineEdit* Edit_Sommerzeit = nullptr;
+
+protected:
+    TEinheitSatz satz(double minuten) const override;
+    bool mitBezug() const override { return false; }
+};
+
+} // namespace qnt

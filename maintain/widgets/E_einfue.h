@@ -1,0 +1,19 @@
+#pragma once
+// Inserting an own unit into an ordinary category.
+#include "maintain/widgets/EigenerSatzDlg.h"
+
+namespace qnt {
+
+class TDlg_eigene_einfuegen : public TEigeneEinheitDlg {
+    Q_OBJECT
+public:
+    explicit TDlg_eigene_einfuegen(TMyWindow& fenster);
+
+    QLineEdit* Edit_SonstigeNamen = nullptr;
+    QLineEdit* Edit_Einsatzgebiet = nullptr;
+
+protected:
+    TEinheitSatz satz(double faktor) const override;
+};
+
+} // namespace qnt

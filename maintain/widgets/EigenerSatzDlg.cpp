@@ -1,0 +1,138 @@
+#include "maintain/widgets/EigenerSatzDlg.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Anwendung.h"
+#include "app/Meldung.h"
+#include "app/Qnt01.h"
+#include "app/Text.h"
+#include "convert/Zahlen.h"
+#include "maintain/EigeneEinheiten.h"
+#include "maintain/widgets/Laenderliste.h"
+
+namespace qnt {
+
+TEigeneEinheitDlg::TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, const QString& namenLabel)
+    : QDialog(&fenster), fenster_(fenster) {
+    setWindowTitle(titel);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPointSize(8);
+    setFont(schrift);
+
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setSizeConstraint(QLayout::SetFixedSize);
+    aussen->setContentsMargins(12, 12, 12, 12);
+    aussen->setSpacing(12);
+    raster_ = new QGridLayout;
+    raster_->setHorizontalSpacing(10);
+    raster_->setVerticalSpacing(6);
+    raster_->setColumnMinimumWidth(1, 220);
+    aussen->addLayout(raster_);
+
+    Edit_Name = neuesFeld(namenLabel, kap::Name);
+    Label_Name = qobject_cast<QLabel*>(raster_->itemAtPosition(0, 0)->widget());
+    Edit_Kurzzeichen = neuesFeld(QStringLiteral("Kurzzeichen:"), kap::Kurzzeichen);
+    ComboBox_Land = new QComboBox(this);
+    ComboBox_Land->setEditable(true);
+    ComboBox_Land->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox_Land->setMaxVisibleItems(20);
+    auto* land = new QLabel(QStringLiteral("Land:"), this);
+    land->setBuddy(ComboBox_Land);
+    raster_->addWidget(land, zeile_, 0);
+    raster_->addWidget(ComboBox_Land, zeile_++, 1);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setDefault(true);
+    OKBtn->setAutoDefault(true);
+    OKBtn->setFixedWidth(80);
+    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+    CancelBtn->setAutoDefault(false);
+    CancelBtn->setFixedWidth(80);
+    knoepfe->addWidget(OKBtn);
+    knoepfe->addWidget(CancelBtn);
+    aussen->addLayout(knoepfe);
+
+    connect(OKBtn, &QPushButton::clicked, this, [this] { mitFehlerbericht([this] { OKBtnClick(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, &TEigeneEinheitDlg::reject);
+}
+
+QLineEdit* TEigeneEinheitDlg::neuesFeld(const QString& label, int laenge) {
+    auto* feld = new QLineEdit(this);
+    if (laenge > 0) feld->setMaxLength(laenge);
+    auto* l = new QLabel(label, this);
+    l->setBuddy(feld);
+    raster_->addWidget(l, zeile_, 0);
+    raster_->addWidget(feld, zeile_++, 1);
+    return feld;
+}
+
+void TEigeneEinheitDlg::faktorfeld(const QString& label, bool daneben, int laenge) {
+    Edit_Faktor = new QLineEdit(this);
+    if (laenge > 0) Edit_Faktor->setMaxLength(laenge);
+    Label_Faktor = new QLabel(label, this);
+    Label_Faktor->setBuddy(Edit_Faktor);
+    Label_Bezug = new QLabel(this);
+    if (daneben) {
+        raster_->addWidget(Label_Faktor, zeile_, 0);
+        Edit_Faktor->setFixedWidth(60);
+        raster_->addWidget(Edit_Faktor, zeile_++, 1, Qt::AlignLeft);
+        Label_Bezug->hide();
+        return;
+    }
+    raster_->setRowMinimumHeight(zeile_++, 4);
+    raster_->addWidget(Label_Faktor, zeile_++, 0, 1, 2);
+    raster_->addWidget(Edit_Faktor, zeile_, 0);
+    raster_->addWidget(Label_Bezug, zeile_++, 1);
+}
+
+void TEigeneEinheitDlg::abschliessen() {
+    layout()->activate();
+}
+
+void TEigeneEinheitDlg::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    mitFehlerbericht([this] { FormShow(); });
+}
+
+void TEigeneEinheitDlg::FormShow() {
+    fuelleLaenderliste(ComboBox_Land);
+    if (mitBezug()) {
+        const int i = fenster_.GewaehlterGebietsIndex();
+        Label_Bezug->setText(i < 0 ? QString() : qs(fenster_.Gebiete[static_cast<std::size_t>(i)].Bezug));
+    }
+    // The texts stay as typed at the previous opening.
+    Edit_Name->setFocus();
+}
+
+void TEigeneEinheitDlg::OKBtnClick() {
+    const auto faktor = dezimalzahlLesen(cp(Edit_Faktor->text()));
+    if (!faktor) {
+        meldeInfo(this, qs(kFaktorfeldFalsch));
+        Edit_Faktor->setFocus();
+        return;
+    }
+    const TEinheitSatz neu = satz(*faktor);
+    const auto ergebnis = fuegeEinheitEin(fenster_.AktuelleDatei(), neu);
+    if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
+    // Also after a failed revision: the reload then shows the file as it is.
+    fenster_.EinheitEingefuegt = true;
+    accept();
+}
+
+void TEigeneEinheitDlg::reject() {
+    fenster_.EinheitEingefuegt = false;
+    QDialog::reject();
+}
+
+} // namespace qnt

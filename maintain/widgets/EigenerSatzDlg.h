@@ -1,0 +1,56 @@
+#pragma once
+// What the three own-unit dialogs share: name, symbol, country, factor, OK and Abbrechen, and the insertion.
+#include <QDialog>
+
+#include "data/Einheit.h"
+
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace qnt {
+
+class TMyWindow;
+
+class TEigeneEinheitDlg : public QDialog {
+    Q_OBJECT
+public:
+    QLabel* Label_Name = nullptr;
+    QLineEdit* Edit_Name = nullptr;
+    QLineEdit* Edit_Kurzzeichen = nullptr;
+    QComboBox* ComboBox_Land = nullptr;
+    QLabel* Label_Faktor = nullptr;
+    QLineEdit* Edit_Faktor = nullptr;
+    QLabel* Label_Bezug = nullptr; // the category's base unit; empty in the world-time dialog
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+    void FormShow();
+    void OKBtnClick();
+    // Abbrechen, Escape and the close box alike: nothing was inserted.
+    void reject() override;
+
+protected:
+    TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, const QString& namenLabel);
+
+    // Adds a labelled line; `laenge` 0 leaves the length free.
+    QLineEdit* neuesFeld(const QString& label, int laenge);
+    // The factor field under (or, with `daneben`, beside) its label.
+    void faktorfeld(const QString& label, bool daneben, int laenge);
+    // The dialog's fixed size, once every row is in.
+    void abschliessen();
+
+    // The record of the fields as typed, with the parsed factor field.
+    virtual TEinheitSatz satz(double faktor) const = 0;
+    virtual bool mitBezug() const { return true; }
+
+    void showEvent(QShowEvent* e) override;
+
+    TMyWindow& fenster_;
+    QGridLayout* raster_ = nullptr;
+    int zeile_ = 0;
+};
+
+} // namespace qnt
