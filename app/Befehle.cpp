@@ -4,12 +4,16 @@
 #include "app/Qnt01.h"
 #include "app/Text.h"
 #include "list/widgets/Landdlg.h"
-#include "maintain/Revision.h"
 #include "maintain/EigeneEinheiten.h"
+#include "maintain/Faktoraenderung.h"
+#include "maintain/Revision.h"
 #include "maintain/widgets/E_ein_wa.h"
 #include "maintain/widgets/E_ein_wz.h"
 #include "maintain/widgets/E_einfue.h"
 #include "maintain/widgets/Einh_ein.h"
+#include "maintain/widgets/Fa_aen.h"
+#include "maintain/widgets/Fa_aenwa_neu.h"
+#include "maintain/widgets/Fa_aenwz.h"
 #include "reference/widgets/Ueber.h"
 
 #include <QListWidget>
@@ -53,15 +57,51 @@ void TMyWindow::EigeneEinheiteinfgen1Click() {
     }
     EinheitEingefuegt = false;
     switch (einfuegedialogFuer(name)) {
-    case Einfuegedialog::Waehrung: Dlg_eigene_einfuegen_Waehrung->exec(); break;
-    case Einfuegedialog::Weltzeit: Dlg_eigene_einfuegen_WZ->exec(); break;
-    case Einfuegedialog::Gewoehnlich: Dlg_eigene_einfuegen->exec(); break;
-    case Einfuegedialog::Keiner: return;
+    case Einfuegedialog::Waehrung:
+        Dlg_eigene_einfuegen_Waehrung->exec();
+        break;
+    case Einfuegedialog::Weltzeit:
+        Dlg_eigene_einfuegen_WZ->exec();
+        break;
+    case Einfuegedialog::Gewoehnlich:
+        Dlg_eigene_einfuegen->exec();
+        break;
+    case Einfuegedialog::Keiner:
+        return;
     }
     if (EinheitEingefuegt) ComboBox1Change();
 }
 
-void TMyWindow::Umrechnungsfaktorndern1Click() {}
+void TMyWindow::Umrechnungsfaktorndern1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
+    const std::string name = AktuellerGebietname();
+    if (const auto verweigerung = faktorVerweigerung(name)) {
+        meldeInfo(this, qs(*verweigerung));
+        return;
+    }
+    if (!Einheitenliste.empty()) {
+        const Faktordialog art = faktordialogFuer(name);
+        if (art == Faktordialog::Kurstabelle) {
+            if (Faktor_aender_Waehrung_neu->exec() == QDialog::Accepted) ComboBox1Change();
+        } else if (art != Faktordialog::Keiner) {
+            if (art == Faktordialog::Weltzeit)
+                Faktor_aendern_Weltzeit->exec();
+            else
+                Faktor_aendern->exec();
+            if (FaktorGeaendert) {
+                // The shown results no longer fit the factors.
+                ErgebnisGueltig = false;
+                const int markiert = MarkierteZeile();
+                EinheitenzeilenFuellen();
+                MarkiereZeile(markiert);
+                GewaehlteEinheitZeigen();
+                ErgebnisUeberschriftLoeschen();
+                if (art == Faktordialog::Weltzeit) InfopanelFuellen();
+            }
+        }
+    }
+    AutomatischeNeuberechnung();
+}
 
 void TMyWindow::Einheitsuchen1Click() {}
 

@@ -5,6 +5,9 @@
 #include "maintain/widgets/E_ein_wz.h"
 #include "maintain/widgets/E_einfue.h"
 #include "maintain/widgets/Einh_ein.h"
+#include "maintain/widgets/Fa_aen.h"
+#include "maintain/widgets/Fa_aenwa_neu.h"
+#include "maintain/widgets/Fa_aenwz.h"
 #include "reference/widgets/DivDaten.h"
 #include "reference/widgets/Elem_info.h"
 #include "reference/widgets/PhysKonstanten.h"
@@ -21,10 +24,13 @@ void TMyWindow::DialogeAnlegen() {
     Dlg_eigene_einfuegen = new TDlg_eigene_einfuegen(*this);
     Dlg_eigene_einfuegen_Waehrung = new TDlg_eigene_einfuegen_Waehrung(*this);
     Dlg_eigene_einfuegen_WZ = new TDlg_eigene_einfuegen_WZ(*this);
-    // TFaktor_aendern, TFaktor_aendern_Weltzeit, TSuch_Dialog
+    Faktor_aendern = new TFaktor_aendern(*this);
+    Faktor_aendern_Weltzeit = new TFaktor_aendern_Weltzeit(*this);
+    // TSuch_Dialog
     ueberBox = new TueberBox(this);
     Vorsatzzeichen = new TVorsatzzeichen(this);
-    // TGebietNeuDlg, TGebietLoeschenDlg, TFaktor_aender_Waehrung_neu
+    // TGebietNeuDlg, TGebietLoeschenDlg
+    Faktor_aender_Waehrung_neu = new TFaktor_aender_Waehrung_neu(*this);
     StoffdatenDlg = new TStoffdatenDlg(this);
     ElementeDlg = new TElementeDlg(this);
     PhysKonstDlg = new TPhysKonstDlg(this);

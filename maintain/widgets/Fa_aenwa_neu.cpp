@@ -1,0 +1,226 @@
+#include "maintain/widgets/Fa_aenwa_neu.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/Anwendung.h"
+#include "app/Meldung.h"
+#include "app/Qnt01.h"
+#include "app/Text.h"
+#include "convert/Zahlen.h"
+#include "list/Einheitenliste.h"
+
+namespace qnt {
+
+namespace {
+constexpr int kSpalten = 5, kSpaltenbreite = 112, kZeilenhoehe = 20, kSichtbareZeilen = 16;
+constexpr int kSpalteEuro = 2;
+
+// The rate text keeps its width of 22 with leading blanks; in a narrow cell the blanks give way, not the
+// digits.
+class Kursdelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+        option->textElideMode = Qt::ElideNone;
+    }
+};
+
+QString hinweis() {
+    return QStringLiteral("Die Angaben in der Spalte \"Stand\" und \"Wert bzw. ca-Wert\" dienen nicht zur "
+                          "Berechnung und werden nur zur Information im Info-Feld angezeigt (max. 32 "
+                          "bzw. 21 Buchstaben).");
+}
+
+QTableWidgetItem* zelle(const std::string& text, bool editierbar) {
+    auto* z = new QTableWidgetItem(qs(text));
+    if (!editierbar) z->setFlags(z->flags() & ~Qt::ItemIsEditable);
+    return z;
+}
+} // namespace
+
+TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
+    : QDialog(&fenster), fenster_(fenster) {
+    setWindowTitle(QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPointSize(8);
+    setFont(schrift);
+
+    StringGrid1 = new QTableWidget(0, kSpalten, this);
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(kZeilenhoehe);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(kZeilenhoehe);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(kSpaltenbreite);
+    StringGrid1->horizontalHeader()->setFixedHeight(kZeilenhoehe + 2);
+    StringGrid1->horizontalHeader()->setHighlightSections(false);
+    StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int s = 0; s < kSpalten; ++s)
+        StringGrid1->setColumnWidth(s, kSpaltenbreite);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setShowGrid(true);
+    StringGrid1->setTabKeyNavigation(true);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                                 QAbstractItemView::EditKeyPressed);
+    StringGrid1->setItemDelegateForColumn(kSpalteEuro, new Kursdelegate(StringGrid1));
+    StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Land"), QStringLiteral("Währung"),
+                                            QStringLiteral("Euro"), QStringLiteral("Stand"),
+                                            QStringLiteral("Wert bzw.ca-Wert")});
+    const int rahmen = 2 * StringGrid1->frameWidth();
+    StringGrid1->setFixedSize(
+        kSpalten * kSpaltenbreite + StringGrid1->verticalScrollBar()->sizeHint().width() + rahmen,
+        StringGrid1->horizontalHeader()->height() + kSichtbareZeilen * kZeilenhoehe + rahmen);
+
+    Label_Festkurse = new QLabel(QStringLiteral("Achtung: Festkurse können nicht geändert werden!"), this);
+    QFont fett = Label_Festkurse->font();
+    fett.setBold(true);
+    Label_Festkurse->setFont(fett);
+    QPalette rot = Label_Festkurse->palette();
+    rot.setColor(QPalette::WindowText, Qt::red);
+    Label_Festkurse->setPalette(rot);
+    Memo1 = new QLabel(this);
+    Memo1->setWordWrap(true);
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    BitBtn_Speichern = new QPushButton(QStringLiteral("Daten &speichern"), this);
+    BitBtn_Speichern->setDefault(true);
+    BitBtn_Abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
+    BitBtn_Abbrechen->setAutoDefault(false);
+    BitBtn_Land = new QPushButton(QStringLiteral("Nach &Land sortieren"), this);
+    BitBtn_Land->setAutoDefault(false);
+    BitBtn_Einheit = new QPushButton(QStringLiteral("Nach &Einheit sortieren"), this);
+    BitBtn_Einheit->setAutoDefault(false);
+    for (auto* k : {BitBtn_Speichern, BitBtn_Abbrechen, BitBtn_Land, BitBtn_Einheit})
+        k->setMinimumWidth(130);
+
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setSizeConstraint(QLayout::SetFixedSize);
+    aussen->setContentsMargins(10, 10, 10, 10);
+    aussen->addWidget(StringGrid1);
+    aussen->addWidget(Label_Festkurse);
+    Memo1->setText(hinweis());
+    Memo1->setFixedWidth(StringGrid1->width());
+    Memo1->setFixedHeight(Memo1->heightForWidth(Memo1->width()));
+    aussen->addWidget(Memo1);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(BitBtn_Land);
+    knoepfe->addWidget(BitBtn_Einheit);
+    knoepfe->addStretch();
+    knoepfe->addWidget(BitBtn_Speichern);
+    knoepfe->addWidget(BitBtn_Abbrechen);
+    aussen->addLayout(knoepfe);
+
+    const auto sicher = [this](void (TFaktor_aender_Waehrung_neu::*h)()) {
+        return [this, h] { mitFehlerbericht([&] { (this->*h)(); }); };
+    };
+    connect(BitBtn_Speichern, &QPushButton::clicked, this,
+            sicher(&TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick));
+    connect(BitBtn_Land, &QPushButton::clicked, this, sicher(&TFaktor_aender_Waehrung_neu::BitBtn_LandClick));
+    connect(BitBtn_Einheit, &QPushButton::clicked, this,
+            sicher(&TFaktor_aender_Waehrung_neu::BitBtn_EinheitClick));
+    connect(BitBtn_Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFaktor_aender_Waehrung_neu::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    mitFehlerbericht([this] { FormShow(); });
+}
+
+void TFaktor_aender_Waehrung_neu::hideEvent(QHideEvent* e) {
+    tabelle_ = {};
+    StringGrid1->setRowCount(0);
+    QDialog::hideEvent(e);
+}
+
+void TFaktor_aender_Waehrung_neu::FormShow() {
+    Memo1->setText(hinweis());
+    const std::string datei = fenster_.AktuelleDatei();
+    geladen_ = ladeKurstabelle(datei, tabelle_);
+    tabelleFuellen();
+    BitBtn_Land->setEnabled(true);
+    BitBtn_Einheit->setEnabled(false);
+    // A table that could not be read whole must not be written back over the file.
+    BitBtn_Speichern->setEnabled(geladen_);
+    StringGrid1->setFocus();
+    if (StringGrid1->rowCount() > 0) StringGrid1->setCurrentCell(0, kSpalteEuro);
+    if (!geladen_) meldeFehler(this, qs(datendateiMeldung(datei)));
+}
+
+void TFaktor_aender_Waehrung_neu::tabelleFuellen() {
+    StringGrid1->clearContents();
+    StringGrid1->setRowCount(static_cast<int>(tabelle_.Eintraege.size()));
+    int r = 0;
+    for (const auto& e : tabelle_.Eintraege) {
+        const TKurszeile z = kursZeile(e);
+        StringGrid1->setItem(r, 0, zelle(z.Land, false));
+        StringGrid1->setItem(r, 1, zelle(z.Waehrung, false));
+        StringGrid1->setItem(r, 2, zelle(z.Euro, true));
+        StringGrid1->setItem(r, 3, zelle(z.Stand, true));
+        StringGrid1->setItem(r, 4, zelle(z.Wert, true));
+        ++r;
+    }
+}
+
+void TFaktor_aender_Waehrung_neu::BitBtn_LandClick() {
+    sortiereNachLand(tabelle_);
+    tabelleFuellen();
+    BitBtn_Land->setEnabled(false);
+    BitBtn_Einheit->setEnabled(true);
+}
+
+void TFaktor_aender_Waehrung_neu::BitBtn_EinheitClick() {
+    sortiereNachEinheit(tabelle_);
+    tabelleFuellen();
+    BitBtn_Land->setEnabled(true);
+    BitBtn_Einheit->setEnabled(false);
+}
+
+void TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick() {
+    // A cell still being edited counts with what it shows.
+    const QModelIndex aktuell = StringGrid1->currentIndex();
+    if (QWidget* editor = StringGrid1->indexWidget(aktuell))
+        StringGrid1->itemDelegate()->setModelData(editor, StringGrid1->model(), aktuell);
+    std::vector<TKurszellen> zellen;
+    zellen.reserve(static_cast<std::size_t>(StringGrid1->rowCount()));
+    const auto text = [this](int r, int s) {
+        const QTableWidgetItem* z = StringGrid1->item(r, s);
+        return z ? cp(z->text()) : std::string();
+    };
+    for (int r = 0; r < StringGrid1->rowCount(); ++r)
+        zellen.push_back({text(r, 2), text(r, 3), text(r, 4)});
+    const auto ergebnis = speichereKurstabelle(fenster_.AktuelleDatei(), tabelle_, zellen,
+                                               [](std::string_view t) { return dezimalzahlLesen(t); });
+    switch (ergebnis.Ergebnis) {
+    case TKursspeicherung::Art::FalscheEingabe:
+        meldeFehler(this, qs(ergebnis.Meldung));
+        StringGrid1->setFocus();
+        StringGrid1->setCurrentCell(ergebnis.Zeile, kSpalteEuro);
+        return;
+    case TKursspeicherung::Art::Schreibfehler:
+        meldeFehler(this, qs(ergebnis.Meldung));
+        break;
+    case TKursspeicherung::Art::Gespeichert:
+        break;
+    }
+    accept();
+}
+
+} // namespace qnt
