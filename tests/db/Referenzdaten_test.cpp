@@ -3,27 +3,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "Datenbank.h"
 #include "data/Gebiete.h"
 #include "data/Textdatei.h"
 #include "reference/RtfLeser.h"
 
 namespace {
 
-std::string liesDatei(const std::string& name) {
-    std::ifstream ein(std::string(QUANTORA_DATEN_DIR) + "/" + name, std::ios::binary);
-    if (!ein) return {};
-    std::ostringstream puffer;
-    puffer << ein.rdbuf();
-    return puffer.str();
-}
+using dbtest::liesDatei;
 
 std::vector<std::string> zeilen(const std::string& name) {
     return qnt::zerlegeZeilen(liesDatei(name));

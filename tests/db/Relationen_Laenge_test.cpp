@@ -2,58 +2,17 @@
 // keep the values of their laws, and the categories are as large and as international as intended.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <map>
 #include <set>
-#include <sstream>
-#include <string>
-#include <vector>
 
-#include "data/Einheit.h"
-#include "data/Gebiete.h"
+#include "Datenbank.h"
 
 namespace {
 
 using namespace qnt;
+using namespace dbtest;
 
 constexpr double kPi = 3.14159265358979323846;
-
-std::string liesDatei(const std::string& name) {
-    std::ifstream in(std::string(QUANTORA_DATEN_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << in.rdbuf();
-    return inhalt.str();
-}
-
-std::vector<std::string> crLfZeilen(const std::string& text) {
-    std::vector<std::string> zeilen;
-    for (std::size_t a = 0, b; (b = text.find("\r\n", a)) != std::string::npos; a = b + 2)
-        zeilen.push_back(text.substr(a, b - a));
-    return zeilen;
-}
-
-std::vector<TEinheitSatz> liesSaetze(const std::string& datei) {
-    const std::string daten = liesDatei(datei);
-    std::vector<TEinheitSatz> saetze(daten.size() / kSatzGroesse);
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-        std::copy_n(daten.data() + i * kSatzGroesse, kSatzGroesse, reinterpret_cast<char*>(saetze[i].bytes.data()));
-    return saetze;
-}
-
-const std::map<std::string, double>& faktoren(const std::string& datei) {
-    static std::map<std::string, std::map<std::string, double>> cache;
-    auto it = cache.find(datei);
-    if (it == cache.end()) {
-        std::map<std::string, double> f;
-        for (const auto& s : liesSaetze(datei)) f[s.Name()] = s.Faktor();
-        it = cache.emplace(datei, std::move(f)).first;
-    }
-    return it->second;
-}
-
-bool nahe(double a, double b) { return std::fabs(a - b) <= 1e-12 * std::max(std::fabs(a), std::fabs(b)); }
 
 struct Relation {
     const char* was;
@@ -130,13 +89,7 @@ const Relation kRelationen[] = {
 TEST(RelationenLaenge, GeltenAufZwoelfStellen) {
     for (const auto& r : kRelationen) {
         SCOPED_TRACE(r.was);
-        const auto& f = faktoren(r.datei);
-        const auto a = f.find(r.a);
-        const auto b = f.find(r.b);
-        ASSERT_NE(a, f.end()) << r.datei << ": " << r.a;
-        ASSERT_NE(b, f.end()) << r.datei << ": " << r.b;
-        EXPECT_TRUE(nahe(r.mengeA * a->second, r.mengeB * b->second))
-            << r.mengeA * a->second << " != " << r.mengeB * b->second;
+        EXPECT_TRUE(gleichViel(r.datei, r.mengeA, r.a, r.mengeB, r.b));
     }
 }
 
@@ -226,25 +179,17 @@ const Quadrat kQuadrate[] = {
 };
 
 TEST(RelationenLaenge, FlaechenSindQuadrateDerLaengen) {
-    const auto& flaechen = faktoren("FLAECHE.DAT");
-    const auto& laengen = faktoren("LAENGE.DAT");
     for (const auto& q : kQuadrate) {
         SCOPED_TRACE(q.flaeche);
-        const auto f = flaechen.find(q.flaeche);
-        const auto l = laengen.find(q.laenge);
-        ASSERT_NE(f, flaechen.end()) << q.flaeche;
-        ASSERT_NE(l, laengen.end()) << q.laenge;
-        EXPECT_TRUE(nahe(f->second, l->second * l->second)) << f->second << " != " << l->second * l->second;
+        const double l = faktor("LAENGE.DAT", q.laenge);
+        EXPECT_TRUE(relativGleich(faktor("FLAECHE.DAT", q.flaeche), l * l));
     }
 }
 
 TEST(RelationenLaenge, HistorischeEinheitenFolgenIhrenGesetzen) {
     for (const auto& d : kDefinitionen) {
         SCOPED_TRACE(d.was);
-        const auto& f = faktoren(d.datei);
-        const auto e = f.find(d.einheit);
-        ASSERT_NE(e, f.end()) << d.einheit;
-        EXPECT_TRUE(nahe(e->second, d.wert)) << e->second << " != " << d.wert;
+        EXPECT_TRUE(relativGleich(faktor(d.datei, d.einheit), d.wert));
     }
 }
 
@@ -256,14 +201,12 @@ struct Umfang {
 const Umfang kUmfaenge[] = {{"LAENGE.DAT", 270}, {"FLAECHE.DAT", 130}};
 
 TEST(RelationenLaenge, GebieteSindGrossUndInternational) {
-    const TGebiete gebiete = zerlegeGebiete(crLfZeilen(liesDatei(std::string(kGruppenDatei))));
-    const std::string info = gebietsinfoAusZeilen(crLfZeilen(liesDatei(std::string(kGebietDatei))));
     std::set<int> laender;
     for (const auto& u : kUmfaenge) {
         SCOPED_TRACE(u.datei);
-        const auto g = std::find_if(gebiete.begin(), gebiete.end(),
-                                    [&](const TGebietEintrag& e) { return e.Dateiname == u.datei; });
-        ASSERT_NE(g, gebiete.end());
+        const int nr = gebietNr(u.datei);
+        ASSERT_GT(nr, 0);
+        const std::string& bezug = gebiete()[static_cast<std::size_t>(nr - 1)].Bezug;
         const auto saetze = liesSaetze(u.datei);
         EXPECT_GE(saetze.size(), u.mindestens);
         std::set<std::string> namen;
@@ -272,10 +215,10 @@ TEST(RelationenLaenge, GebieteSindGrossUndInternational) {
             EXPECT_TRUE(namen.insert(s.Name()).second) << "doppelt: " << s.Name();
             laender.insert(s.LandNr());
         }
-        ASSERT_EQ(faktoren(u.datei).count(g->Bezug), 1u) << g->Bezug;
-        EXPECT_EQ(faktoren(u.datei).at(g->Bezug), 1.0);
-        const std::string text = gebietsBeschreibung(info, static_cast<int>(g - gebiete.begin()) + 1);
-        EXPECT_NE(text.find("Bezugseinheit: " + g->Bezug), std::string::npos) << text;
+        ASSERT_EQ(faktoren(u.datei).count(bezug), 1u) << bezug;
+        EXPECT_EQ(faktoren(u.datei).at(bezug), 1.0);
+        const std::string text = gebietsBeschreibung(gebietsinfo(), nr);
+        EXPECT_NE(text.find("Bezugseinheit: " + bezug), std::string::npos) << text;
     }
     EXPECT_GE(laender.size(), 35u);
 }

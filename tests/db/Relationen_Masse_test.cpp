@@ -3,52 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
-#include <fstream>
-#include <map>
 #include <set>
 #include <string>
 
-#include "data/Einheit.h"
+#include "Datenbank.h"
 
 namespace {
 
-struct Datei {
-    std::map<std::string, double> faktor; // name (code page 1252) -> Faktor
-    std::set<int> laender;
-    int anzahl = 0;
-};
-
-const Datei& lade(const std::string& name) {
-    static std::map<std::string, Datei> cache;
-    auto it = cache.find(name);
-    if (it != cache.end()) return it->second;
-    Datei d;
-    std::ifstream in(std::string(QUANTORA_DATEN_DIR) + "/" + name, std::ios::binary);
-    qnt::TEinheitSatz s;
-    while (in.read(reinterpret_cast<char*>(s.bytes.data()), qnt::kSatzGroesse)) {
-        d.faktor[s.Name()] = s.Faktor();
-        d.laender.insert(s.LandNr());
-        ++d.anzahl;
-    }
-    return cache.emplace(name, std::move(d)).first->second;
-}
-
-double faktor(const char* datei, const char* einheit) {
-    const auto& d = lade(datei);
-    const auto it = d.faktor.find(einheit);
-    if (it == d.faktor.end()) {
-        ADD_FAILURE() << datei << ": keine Einheit '" << einheit << "'";
-        return std::nan("");
-    }
-    return it->second;
-}
-
-::testing::AssertionResult relativGleich(double ist, double soll) {
-    const double abw = std::fabs(ist - soll) / std::fabs(soll);
-    if (abw <= 1e-12) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "ist " << ist << ", soll " << soll << ", relativ " << abw;
-}
+using namespace dbtest;
 
 constexpr const char* kMasse = "MASSE.DAT";
 constexpr const char* kVolumen = "VOLUMEN.DAT";
@@ -176,10 +138,12 @@ TEST(MasseVolumenRelationen, HistorischeEinheitenHabenIhrenGesetzlichenWert) {
 TEST(MasseVolumenRelationen, JedesGebietHatMindestens210EinheitenAus35Laendern) {
     for (const char* datei : {kMasse, kVolumen}) {
         SCOPED_TRACE(datei);
-        const auto& d = lade(datei);
-        EXPECT_GE(d.anzahl, 210);
-        EXPECT_GE(d.laender.size(), 35u);
-        EXPECT_EQ(d.faktor.size(), static_cast<std::size_t>(d.anzahl)) << "Namen doppelt";
+        const auto saetze = liesSaetze(datei);
+        std::set<int> laender;
+        for (const auto& s : saetze) laender.insert(s.LandNr());
+        EXPECT_GE(saetze.size(), 210u);
+        EXPECT_GE(laender.size(), 35u);
+        EXPECT_EQ(faktoren(datei).size(), saetze.size()) << "Namen doppelt";
     }
 }
 

@@ -3,56 +3,15 @@
 // descriptions name the base unit.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <map>
-#include <sstream>
-#include <string>
 #include <vector>
 
-#include "data/Einheit.h"
-#include "data/Gebiete.h"
+#include "Datenbank.h"
 
 namespace {
 
 using namespace qnt;
-
-std::string liesDatei(const std::string& name) {
-    std::ifstream in(std::string(QUANTORA_DATEN_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << in.rdbuf();
-    return inhalt.str();
-}
-
-std::vector<std::string> crLfZeilen(const std::string& text) {
-    std::vector<std::string> zeilen;
-    for (std::size_t a = 0, b; (b = text.find("\r\n", a)) != std::string::npos; a = b + 2)
-        zeilen.push_back(text.substr(a, b - a));
-    return zeilen;
-}
-
-std::vector<TEinheitSatz> liesSaetze(const std::string& datei) {
-    const std::string daten = liesDatei(datei);
-    std::vector<TEinheitSatz> saetze(daten.size() / kSatzGroesse);
-    for (std::size_t i = 0; i < saetze.size(); ++i)
-        std::copy_n(daten.data() + i * kSatzGroesse, kSatzGroesse,
-                    reinterpret_cast<char*>(saetze[i].bytes.data()));
-    return saetze;
-}
-
-// Factors by unit name, per data file; read once.
-const std::map<std::string, double>& faktoren(const std::string& datei) {
-    static std::map<std::string, std::map<std::string, double>> cache;
-    auto it = cache.find(datei);
-    if (it == cache.end()) {
-        std::map<std::string, double> f;
-        for (const auto& s : liesSaetze(datei))
-            f[s.Name()] = s.Faktor();
-        it = cache.emplace(datei, std::move(f)).first;
-    }
-    return it->second;
-}
+using namespace dbtest;
 
 struct Relation {
     const char* was;   // readable name of the row
@@ -293,15 +252,7 @@ const Relation kRelationen[] = {
 TEST(RelationenWeitere, GeltenAufZwoelfStellen) {
     for (const auto& r : kRelationen) {
         SCOPED_TRACE(r.was);
-        const auto& f = faktoren(r.datei);
-        const auto a = f.find(r.a);
-        const auto b = f.find(r.b);
-        ASSERT_NE(a, f.end()) << r.datei << ": " << r.a;
-        ASSERT_NE(b, f.end()) << r.datei << ": " << r.b;
-        const double links = r.mengeA * a->second;
-        const double rechts = r.mengeB * b->second;
-        EXPECT_LE(std::fabs(links - rechts), 1e-12 * std::max(std::fabs(links), std::fabs(rechts)))
-            << links << " != " << rechts;
+        EXPECT_TRUE(gleichViel(r.datei, r.mengeA, r.a, r.mengeB, r.b));
     }
 }
 
@@ -325,22 +276,17 @@ const Umfang kUmfaenge[] = {
 };
 
 TEST(RelationenWeitere, JedesGebietHatSeineBezugseinheitUndGenugEinheiten) {
-    const TGebiete gebiete = zerlegeGebiete(crLfZeilen(liesDatei(std::string(kGruppenDatei))));
     ASSERT_EQ(std::size(kUmfaenge), 35u);
     std::size_t summe = 0;
     for (const auto& u : kUmfaenge) {
         SCOPED_TRACE(u.datei);
-        const auto g = std::find_if(gebiete.begin(), gebiete.end(),
-                                    [&](const TGebietEintrag& e) { return e.Dateiname == u.datei; });
-        ASSERT_NE(g, gebiete.end());
+        const int nr = gebietNr(u.datei);
+        ASSERT_GT(nr, 0);
         const auto saetze = liesSaetze(u.datei);
         summe += saetze.size();
         EXPECT_GE(saetze.size(), u.mindestens);
         EXPECT_LE(saetze.size(), u.hoechstens);
-        const auto bezug = std::find_if(saetze.begin(), saetze.end(),
-                                        [&](const TEinheitSatz& s) { return s.Name() == g->Bezug; });
-        ASSERT_NE(bezug, saetze.end()) << g->Bezug;
-        EXPECT_EQ(bezug->Faktor(), 1.0);
+        EXPECT_EQ(faktor(u.datei, gebiete()[static_cast<std::size_t>(nr - 1)].Bezug), 1.0);
         for (const auto& s : saetze) {
             EXPECT_TRUE(std::isfinite(s.Faktor()) && s.Faktor() > 0) << s.Name();
             EXPECT_EQ(s.Angezeigt(), 1) << s.Name();
@@ -351,18 +297,15 @@ TEST(RelationenWeitere, JedesGebietHatSeineBezugseinheitUndGenugEinheiten) {
 
 // Every description of these categories, and those of the rule-based categories, names its base unit.
 TEST(RelationenWeitere, BeschreibungNenntDieBezugseinheit) {
-    const TGebiete gebiete = zerlegeGebiete(crLfZeilen(liesDatei(std::string(kGruppenDatei))));
-    const std::string info = gebietsinfoAusZeilen(crLfZeilen(liesDatei(std::string(kGebietDatei))));
     std::vector<std::string> dateien = {"TEMPERAT.DAT", "ZAHLENSY.DAT", "BRUECHE.DAT"};
-    for (const auto& u : kUmfaenge)
-        dateien.push_back(u.datei);
+    for (const auto& u : kUmfaenge) dateien.push_back(u.datei);
     for (const auto& datei : dateien) {
         SCOPED_TRACE(datei);
-        const auto g = std::find_if(gebiete.begin(), gebiete.end(),
-                                    [&](const TGebietEintrag& e) { return e.Dateiname == datei; });
-        ASSERT_NE(g, gebiete.end());
-        const std::string text = gebietsBeschreibung(info, static_cast<int>(g - gebiete.begin()) + 1);
-        EXPECT_NE(text.find("Bezugseinheit: " + g->Bezug), std::string::npos) << text;
+        const int nr = gebietNr(datei);
+        ASSERT_GT(nr, 0);
+        const std::string text = gebietsBeschreibung(gebietsinfo(), nr);
+        EXPECT_NE(text.find("Bezugseinheit: " + gebiete()[static_cast<std::size_t>(nr - 1)].Bezug), std::string::npos)
+            << text;
         EXPECT_GT(text.size(), 300u) << text;
     }
 }

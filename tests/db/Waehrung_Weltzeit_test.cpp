@@ -2,25 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "data/Einheit.h"
+#include "Datenbank.h"
 
 namespace {
 
 using qnt::TEinheitSatz;
-
-std::vector<TEinheitSatz> liesDaten(const std::string& name) {
-    std::ifstream in(std::string(QUANTORA_DATEN_DIR) + "/" + name, std::ios::binary);
-    std::vector<TEinheitSatz> saetze;
-    TEinheitSatz s;
-    while (in.read(reinterpret_cast<char*>(s.bytes.data()), qnt::kSatzGroesse)) saetze.push_back(s);
-    return saetze;
-}
 
 std::map<std::string, TEinheitSatz> nachKurzzeichen(const std::vector<TEinheitSatz>& saetze) {
     std::map<std::string, TEinheitSatz> m;
@@ -29,7 +20,7 @@ std::map<std::string, TEinheitSatz> nachKurzzeichen(const std::vector<TEinheitSa
 }
 
 const std::vector<TEinheitSatz>& waehrungen() {
-    static const auto w = liesDaten("WAEHRUNG.DAT");
+    static const auto w = dbtest::liesSaetze("WAEHRUNG.DAT");
     return w;
 }
 
@@ -138,7 +129,7 @@ TEST(Waehrungen, WaehrungOhneKursHatFaktorNull) {
 }
 
 const std::vector<TEinheitSatz>& weltzeit() {
-    static const auto w = liesDaten("WELTZEIT.DAT");
+    static const auto w = dbtest::liesSaetze("WELTZEIT.DAT");
     return w;
 }
 
