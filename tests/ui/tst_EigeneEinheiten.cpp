@@ -45,27 +45,11 @@ void waehle(TMyWindow& w, Gebiet g) {
 
 // Runs `aktion` once the modal loop of `d` is running; whatever happens, the open dialog is closed
 // afterwards, so a failed check cannot leave the test waiting.
-template <typename F> void imDialog(QDialog* d, F aktion) {
-    QTimer::singleShot(0, d, [d, aktion] {
-        if (d->isVisible())
-            aktion();
-        else
-            QTest::qFail("the expected dialog is not open", __FILE__, __LINE__);
-        if (auto* offen = qobject_cast<QDialog*>(QApplication::activeModalWidget())) offen->reject();
-    });
-}
-
 QStringList zeilen(const QListWidget* l) {
     QStringList z;
     for (int i = 0; i < l->count(); ++i)
         z << l->item(i)->text();
     return z;
-}
-
-TEinheitSatz satz(const QByteArray& datei, int k) {
-    TEinheitSatz s;
-    std::memcpy(s.bytes.data(), datei.constData() + k * 272, 272);
-    return s;
 }
 
 // A record as an own unit is written: shown, "j", zero bytes wherever nothing is written.
@@ -127,7 +111,7 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         auto* d = w.Dlg_eigene_einfuegen;
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             QCOMPARE(d->windowTitle(), QStringLiteral("Eigene Einheit einfügen"));
             QCOMPARE(d->Label_Name->text(), QStringLiteral("Name der Einheit:"));
             QCOMPARE(d->Label_Faktor->text(),
@@ -156,36 +140,11 @@ private slots:
         TEinheitSatz erwartet = eigenerSatz(50, "meile", "mi", 1.5);
         erwartet.setzeSonstigeNamen("Landmeile");
         erwartet.setzeEinsatzgebiet("Wandern");
-        QVERIFY(satz(datei, 0) == erwartet);
-        QCOMPARE(satz(datei, 1).Name(), std::string("Meile"));
+        QVERIFY(test::satzAus(datei, 0) == erwartet);
+        QCOMPARE(test::satzAus(datei, 1).Name(), std::string("Meile"));
         QCOMPARE(zeilen(w.ListBoxEinheit), (QStringList{"meile", "Meile", "Millimeter"}));
         QCOMPARE(w.MarkierteZeile(), 0);
         QVERIFY(!o.existiert("TEMP.DAT"));
-    }
-
-    void einfuegestelle_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("liste");
-        QTest::newRow("hinter allen") << "Zoll" << QStringList{"Meile", "Millimeter", "Zoll"};
-        QTest::newRow("leerer Name zuerst") << "" << QStringList{"", "Meile", "Millimeter"};
-        QTest::newRow("dazwischen") << "mi" << QStringList{"Meile", "mi", "Millimeter"};
-    }
-    void einfuegestelle() {
-        QFETCH(QString, name);
-        QFETCH(QStringList, liste);
-        test::Datenordner o(false);
-        datenbank(o);
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        auto* d = w.Dlg_eigene_einfuegen;
-        imDialog(d, [&] {
-            d->Edit_Name->setText(name);
-            d->Edit_Faktor->setText("2");
-            d->OKBtn->click();
-        });
-        w.EigeneEinheiteinfgen1Click();
-        QCOMPARE(zeilen(w.ListBoxEinheit), liste);
     }
 
     void falscherFaktor_data() {
@@ -205,7 +164,7 @@ private slots:
         w.ErgebnisGueltig = true; // stays: no reload
         auto* d = w.Dlg_eigene_einfuegen;
         bool offenGeblieben = false;
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             d->Edit_Name->setText("Elle");
             d->Edit_Faktor->setText(faktor);
             d->OKBtn->click();
@@ -230,7 +189,7 @@ private slots:
         w.zeigeStart();
         const QByteArray vorher = o.lies("L.DAT");
         auto* d = w.Dlg_eigene_einfuegen;
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             d->Edit_Name->setText("Elle");
             d->Edit_Faktor->setText("0,5");
             waehleLand(d->ComboBox_Land, "Iran");
@@ -242,7 +201,7 @@ private slots:
         QVERIFY(w.ErgebnisGueltig); // not reloaded
         QCOMPARE(o.lies("L.DAT"), vorher);
         // The next opening keeps the texts, but the country list starts afresh.
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             QCOMPARE(d->Edit_Name->text(), QStringLiteral("Elle"));
             QCOMPARE(d->Edit_Faktor->text(), QStringLiteral("0,5"));
             QCOMPARE(d->ComboBox_Land->count(), 66);
@@ -251,8 +210,8 @@ private slots:
         });
         w.EigeneEinheiteinfgen1Click();
         QVERIFY(w.EinheitEingefuegt);
-        QCOMPARE(satz(o.lies("L.DAT"), 0).LandNr(), 1);
-        QCOMPARE(satz(o.lies("L.DAT"), 0).Faktor(), 0.5);
+        QCOMPARE(test::satzAus(o.lies("L.DAT"), 0).LandNr(), 1);
+        QCOMPARE(test::satzAus(o.lies("L.DAT"), 0).Faktor(), 0.5);
     }
 
     void landNummer_data() {
@@ -284,14 +243,14 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         auto* d = w.Dlg_eigene_einfuegen;
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             d->Edit_Name->setText("Rute");
             d->ComboBox_Land->setEditText("Atlantis");
             d->Edit_Faktor->setText("3");
             d->OKBtn->click();
         });
         w.EigeneEinheiteinfgen1Click();
-        QCOMPARE(satz(o.lies("L.DAT"), 2).LandNr(), 4);
+        QCOMPARE(test::satzAus(o.lies("L.DAT"), 2).LandNr(), 4);
     }
 
     void waehrung() {
@@ -302,7 +261,7 @@ private slots:
         w.zeigeStart();
         waehle(w, Waehrungen);
         auto* d = w.Dlg_eigene_einfuegen_Waehrung;
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             QCOMPARE(d->windowTitle(), QStringLiteral("Eigene Einheit einfügen - Währung"));
             QCOMPARE(d->Label_Name->text(), QStringLiteral("Name der Währung:"));
             QCOMPARE(d->Label_Bezug->text(), QStringLiteral("Euro"));
@@ -329,7 +288,7 @@ private slots:
         TEinheitSatz erwartet = eigenerSatz(4, "Taler", "Tlr", 2.25);
         erwartet.setzeUebersetzung("Juni 2024");
         erwartet.setzeCaWert("ca. 2 Euro");
-        QVERIFY(satz(datei, 1) == erwartet);
+        QVERIFY(test::satzAus(datei, 1) == erwartet);
         QCOMPARE(zeilen(w.ListBoxEinheit), (QStringList{"Dollar", "Taler", "Yen"}));
         w.ListBoxEinheit->setCurrentRow(1);
         QCOMPARE(w.Info_ca_wert2->text(), QStringLiteral("ca. 2 Euro"));
@@ -343,7 +302,7 @@ private slots:
         w.zeigeStart();
         waehle(w, Weltzeit);
         auto* d = w.Dlg_eigene_einfuegen_WZ;
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             QCOMPARE(d->windowTitle(), QStringLiteral("Eigene Einheit einfügen - Weltzeit"));
             QCOMPARE(d->Label_Faktor->text(), QStringLiteral("Zeitdifferenz zur Weltzeit in Minuten:"));
             QCOMPARE(d->Edit_Sommerzeit->maxLength(), 32);
@@ -359,34 +318,8 @@ private slots:
         w.EigeneEinheiteinfgen1Click();
         TEinheitSatz erwartet = eigenerSatz(78, "Azoren", "", -1.5);
         erwartet.setzeUebersetzung(cp(QStringLiteral("März..Oktober")));
-        QVERIFY(satz(o.lies("Z.DAT"), 0) == erwartet);
+        QVERIFY(test::satzAus(o.lies("Z.DAT"), 0) == erwartet);
         QCOMPARE(zeilen(w.ListBoxEinheit), (QStringList{"Azoren", "Berlin", "Tokio"}));
-    }
-
-    void weltzeitMinuten_data() {
-        QTest::addColumn<QString>("minuten");
-        QTest::addColumn<double>("stunden");
-        QTest::newRow("-90") << "-90" << -1.5;
-        QTest::newRow("330") << "330" << 5.5;
-        QTest::newRow("Komma") << "7,5" << 0.125;
-    }
-    void weltzeitMinuten() {
-        QFETCH(QString, minuten);
-        QFETCH(double, stunden);
-        test::Datenordner o(false);
-        datenbank(o);
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        waehle(w, Weltzeit);
-        auto* d = w.Dlg_eigene_einfuegen_WZ;
-        imDialog(d, [&] {
-            d->Edit_Name->setText("Ort");
-            d->Edit_Faktor->setText(minuten);
-            d->OKBtn->click();
-        });
-        w.EigeneEinheiteinfgen1Click();
-        QCOMPARE(satz(o.lies("Z.DAT"), 1).Faktor(), stunden);
     }
 
     void fehlgeschlageneRevisionLaedtTrotzdem() {
@@ -396,7 +329,7 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         auto* d = w.Dlg_eigene_einfuegen;
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             o.entferne("L.DAT");
             d->Edit_Name->setText("Elle");
             d->Edit_Faktor->setText("0,5");

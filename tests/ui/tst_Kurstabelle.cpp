@@ -69,22 +69,6 @@ void datenbank(const test::Datenordner& o) {
 
 // Runs `aktion` once the modal loop of `d` is running; whatever happens, the open dialog is closed
 // afterwards, so a failed check cannot leave the test waiting.
-template <typename F> void imDialog(QDialog* d, F aktion) {
-    QTimer::singleShot(0, d, [d, aktion] {
-        if (d->isVisible())
-            aktion();
-        else
-            QTest::qFail("the expected dialog is not open", __FILE__, __LINE__);
-        if (auto* offen = qobject_cast<QDialog*>(QApplication::activeModalWidget())) offen->reject();
-    });
-}
-
-TEinheitSatz satz(const QByteArray& datei, int k) {
-    TEinheitSatz s;
-    std::memcpy(s.bytes.data(), datei.constData() + k * 272, 272);
-    return s;
-}
-
 QString text(const QTableWidget* t, int r, int s) {
     return t->item(r, s) ? t->item(r, s)->text() : QString();
 }
@@ -128,7 +112,7 @@ private slots:
         Fixture f;
         auto* d = f.d;
         auto* g = f.g;
-        imDialog(d, [&] {
+        test::imDialog(d, [&] {
             QCOMPARE(d->windowTitle(), QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
             QCOMPARE(g->columnCount(), 5);
             QStringList kopf;
@@ -170,7 +154,7 @@ private slots:
         Fixture f;
         const QByteArray vorher = f.o.lies("W.DAT");
         bool offenGeblieben = false;
-        imDialog(f.d, [&] {
+        test::imDialog(f.d, [&] {
             setze(f.g, 2, 2, "zwei");
             setze(f.g, 6, 2, "1,2,3");
             f.d->BitBtn_Speichern->click();
@@ -194,7 +178,7 @@ private slots:
         const QByteArray vorher = f.o.lies("W.DAT");
         const QString stand40 = QStringLiteral("Stichtag 1. Juni 2024, Quelle Bundesbank");
         QCOMPARE(stand40.size(), 40);
-        imDialog(f.d, [&] {
+        test::imDialog(f.d, [&] {
             setze(f.g, 0, 2, "0,9");
             setze(f.g, 0, 3, stand40);
             setze(f.g, 0, 4, "rund neun Zehntel Euro, schwankend");
@@ -208,31 +192,31 @@ private slots:
         QVERIFY(f.m.boxen.isEmpty());
         const QByteArray nachher = f.o.lies("W.DAT");
         QCOMPARE(nachher.size(), vorher.size());
-        TEinheitSatz dollar = satz(vorher, 0);
+        TEinheitSatz dollar = test::satzAus(vorher, 0);
         dollar.setzeFaktor(0.9);
         dollar.setzeUebersetzung(cp(stand40.left(32)));
         dollar.setzeCaWert("rund neun Zehntel Eur");
-        QVERIFY(satz(nachher, 0) == dollar);
-        QCOMPARE(satz(nachher, 5).Faktor(), 0.5112918811962185);
-        QCOMPARE(satz(nachher, 4).Faktor(), 0.4537802160901389);
-        QCOMPARE(satz(nachher, 4).Angezeigt(), 0);
-        QCOMPARE(satz(nachher, 2).Faktor(), 0.0);
-        QCOMPARE(satz(nachher, 7).Faktor(), 0.015);
+        QVERIFY(test::satzAus(nachher, 0) == dollar);
+        QCOMPARE(test::satzAus(nachher, 5).Faktor(), 0.5112918811962185);
+        QCOMPARE(test::satzAus(nachher, 4).Faktor(), 0.4537802160901389);
+        QCOMPARE(test::satzAus(nachher, 4).Angezeigt(), 0);
+        QCOMPARE(test::satzAus(nachher, 2).Faktor(), 0.0);
+        QCOMPARE(test::satzAus(nachher, 7).Faktor(), 0.015);
         for (int k : {1, 3, 6})
-            QVERIFY(satz(nachher, k) == satz(vorher, k));
+            QVERIFY(test::satzAus(nachher, k) == test::satzAus(vorher, k));
         // The category was loaded again: the list carries the saved rates.
         QCOMPARE(f.w.ListBoxEinheit->count(), kAnzahl - 1);
         QCOMPARE(f.w.Einheitenliste[0].Satz.Faktor(), 0.9);
         QVERIFY(!f.o.existiert("TEMP.DAT"));
         // Opened again, the emptied rate stays empty.
-        imDialog(f.d, [&] { QCOMPARE(text(f.g, 2, 2), QString()); });
+        test::imDialog(f.d, [&] { QCOMPARE(text(f.g, 2, 2), QString()); });
         f.w.Umrechnungsfaktorndern1Click();
     }
 
     void sortierenUndDateiordnung() {
         Fixture f;
         const QByteArray vorher = f.o.lies("W.DAT");
-        imDialog(f.d, [&] {
+        test::imDialog(f.d, [&] {
             const QStringList geoeffnet = spalte(f.g, 1);
             f.d->BitBtn_Land->click();
             QVERIFY(!f.d->BitBtn_Land->isEnabled());
@@ -249,17 +233,17 @@ private slots:
         });
         f.w.Umrechnungsfaktorndern1Click();
         const QByteArray nachher = f.o.lies("W.DAT");
-        TEinheitSatz dollar = satz(vorher, 0);
+        TEinheitSatz dollar = test::satzAus(vorher, 0);
         dollar.setzeUebersetzung("sortiert");
-        QVERIFY(satz(nachher, 0) == dollar);
+        QVERIFY(test::satzAus(nachher, 0) == dollar);
         for (int k = 1; k < kAnzahl; ++k)
-            QVERIFY2(satz(nachher, k) == satz(vorher, k), kKurse[k].name);
+            QVERIFY2(test::satzAus(nachher, k) == test::satzAus(vorher, k), kKurse[k].name);
     }
 
     void abbrechenSchreibtNichts() {
         Fixture f;
         const QByteArray vorher = f.o.lies("W.DAT");
-        imDialog(f.d, [&] {
+        test::imDialog(f.d, [&] {
             setze(f.g, 0, 2, "5");
             f.d->BitBtn_Abbrechen->click();
         });
@@ -271,7 +255,7 @@ private slots:
     void misslungenesSpeichernLaesstDieDateiGanz() {
         Fixture f;
         const QByteArray vorher = f.o.lies("W.DAT");
-        imDialog(f.d, [&] {
+        test::imDialog(f.d, [&] {
             setze(f.g, 0, 2, "5");
             setzeFehlerHaken([](DateiOp op, std::string_view) { return op == DateiOp::Umbenennen; });
             f.d->BitBtn_Speichern->click();
@@ -288,7 +272,7 @@ private slots:
     void unlesbareDateiWirdNichtUeberschrieben() {
         Fixture f;
         bool speichernMoeglich = true;
-        imDialog(f.d, [&] { speichernMoeglich = f.d->BitBtn_Speichern->isEnabled(); });
+        test::imDialog(f.d, [&] { speichernMoeglich = f.d->BitBtn_Speichern->isEnabled(); });
         f.o.entferne("W.DAT");
         f.w.Umrechnungsfaktorndern1Click();
         QCOMPARE(f.m.texte().value(0), QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden!"));
@@ -298,7 +282,7 @@ private slots:
 
     void editierteZelleZaehltBeimSpeichern() {
         Fixture f;
-        imDialog(f.d, [&] {
+        test::imDialog(f.d, [&] {
             f.g->setCurrentCell(3, 2);
             f.g->editItem(f.g->item(3, 2));
             auto* editor = qobject_cast<QLineEdit*>(f.g->indexWidget(f.g->currentIndex()));
@@ -307,7 +291,7 @@ private slots:
             f.d->BitBtn_Speichern->click();
         });
         f.w.Umrechnungsfaktorndern1Click();
-        QCOMPARE(satz(f.o.lies("W.DAT"), 3).Faktor(), 1.1);
+        QCOMPARE(test::satzAus(f.o.lies("W.DAT"), 3).Faktor(), 1.1);
     }
 };
 

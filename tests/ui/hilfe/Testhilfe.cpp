@@ -1,6 +1,7 @@
 #include "Testhilfe.h"
 
 #include <QFile>
+#include <cstring>
 
 #include "app/Text.h"
 #include "data/Einheit.h"
@@ -78,6 +79,12 @@ QByteArray cp1252(const char* utf8) { return QByteArray::fromStdString(cp(QStrin
 QByteArray einstellungen(const char* pos, const char* sort, const char* wiss, QByteArray laender) {
     if (laender.isEmpty()) laender = QByteArray(91, '1');
     return QByteArray("5.0\r\n0\r\n0\r\n0\r\n") + pos + "\r\n" + sort + "\r\n" + wiss + "\r\n" + laender + "\r\n";
+}
+
+TEinheitSatz satzAus(const QByteArray& datei, int k) {
+    TEinheitSatz s;
+    if (k >= 0 && (k + 1) * 272 <= datei.size()) std::memcpy(s.bytes.data(), datei.constData() + k * 272, 272);
+    return s;
 }
 
 } // namespace qnt::test

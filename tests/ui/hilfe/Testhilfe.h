@@ -1,13 +1,18 @@
 #pragma once
 // Helpers for the widget tests: scripted message boxes and a temporary data folder.
+#include <QApplication>
 #include <QByteArray>
+#include <QDialog>
 #include <QDir>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include "app/Meldung.h"
+#include "data/Einheit.h"
 
 namespace qnt::test {
 
@@ -71,5 +76,20 @@ QByteArray satzDatei(std::initializer_list<TestEinheit> einheiten);
 QByteArray cp1252(const char* utf8);
 // Settings file with the given category position, order, notation and countries.
 QByteArray einstellungen(const char* pos, const char* sort = "0", const char* wiss = "0", QByteArray laender = {});
+
+// Runs `aktion` once the modal loop of `d` is running; whatever happens, the open dialog is closed
+// afterwards, so a failed check cannot leave the test waiting.
+template <typename F> void imDialog(QDialog* d, F aktion) {
+    QTimer::singleShot(0, d, [d, aktion] {
+        if (d->isVisible())
+            aktion();
+        else
+            QTest::qFail("the expected dialog is not open", __FILE__, __LINE__);
+        if (auto* offen = qobject_cast<QDialog*>(QApplication::activeModalWidget())) offen->reject();
+    });
+}
+
+// Record k of a data file's bytes.
+TEinheitSatz satzAus(const QByteArray& datei, int k);
 
 } // namespace qnt::test
