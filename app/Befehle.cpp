@@ -14,9 +14,13 @@
 #include "maintain/widgets/Fa_aen.h"
 #include "maintain/widgets/Fa_aenwa_neu.h"
 #include "maintain/widgets/Fa_aenwz.h"
+#include "maintain/widgets/GebietLoeschen.h"
+#include "maintain/widgets/GebietNeuDialog.h"
 #include "reference/widgets/Ueber.h"
+#include "search/widgets/Suchdlg.h"
 
 #include <QListWidget>
+#include <QScopeGuard>
 
 namespace qnt {
 
@@ -103,11 +107,25 @@ void TMyWindow::Umrechnungsfaktorndern1Click() {
     AutomatischeNeuberechnung();
 }
 
-void TMyWindow::Einheitsuchen1Click() {}
+void TMyWindow::Einheitsuchen1Click() {
+    ListBoxEinheit->hide();
+    const auto wiederZeigen = qScopeGuard([this] {
+        ListBoxEinheit->show();
+        if (auto* zeile = ListBoxEinheit->currentItem()) ListBoxEinheit->scrollToItem(zeile);
+    });
+    Such_Dialog->exec();
+    AutomatischeNeuberechnung();
+}
 
-void TMyWindow::NeuesGebieteinfgen1Click() {}
+void TMyWindow::NeuesGebieteinfgen1Click() {
+    GebietNeuDlg->exec();
+    ListBoxEinheit->setFocus();
+}
 
-void TMyWindow::VorhandenesGebietlschen1Click() {}
+void TMyWindow::VorhandenesGebietlschen1Click() {
+    GebietLoeschenDlg->exec();
+    ListBoxEinheit->setFocus();
+}
 
 void TMyWindow::Index1Click() { hilfeInhalt(this); }
 

@@ -8,6 +8,8 @@
 #include "maintain/widgets/Fa_aen.h"
 #include "maintain/widgets/Fa_aenwa_neu.h"
 #include "maintain/widgets/Fa_aenwz.h"
+#include "maintain/widgets/GebietLoeschen.h"
+#include "maintain/widgets/GebietNeuDialog.h"
 #include "reference/widgets/DivDaten.h"
 #include "reference/widgets/Elem_info.h"
 #include "reference/widgets/PhysKonstanten.h"
@@ -15,6 +17,7 @@
 #include "reference/widgets/Stoffdaten.h"
 #include "reference/widgets/Ueber.h"
 #include "reference/widgets/Vorsatz.h"
+#include "search/widgets/Suchdlg.h"
 
 namespace qnt {
 
@@ -26,10 +29,11 @@ void TMyWindow::DialogeAnlegen() {
     Dlg_eigene_einfuegen_WZ = new TDlg_eigene_einfuegen_WZ(*this);
     Faktor_aendern = new TFaktor_aendern(*this);
     Faktor_aendern_Weltzeit = new TFaktor_aendern_Weltzeit(*this);
-    // TSuch_Dialog
+    Such_Dialog = new TSuch_Dialog(*this);
     ueberBox = new TueberBox(this);
     Vorsatzzeichen = new TVorsatzzeichen(this);
-    // TGebietNeuDlg, TGebietLoeschenDlg
+    GebietNeuDlg = new TGebietNeuDlg(*this);
+    GebietLoeschenDlg = new TGebietLoeschenDlg(*this);
     Faktor_aender_Waehrung_neu = new TFaktor_aender_Waehrung_neu(*this);
     StoffdatenDlg = new TStoffdatenDlg(this);
     ElementeDlg = new TElementeDlg(this);
