@@ -16,7 +16,8 @@ namespace qnt {
 
 TGebietLoeschenDlg::TGebietLoeschenDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
     setWindowTitle(QStringLiteral("Vorhandenes Gebiet löschen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPointSize(8);
@@ -51,7 +52,8 @@ void TGebietLoeschenDlg::showEvent(QShowEvent* e) {
 
 void TGebietLoeschenDlg::FormShow() {
     ListBox1->clear();
-    for (const auto& g : fenster_.Gebiete) ListBox1->addItem(qs(g.Gebietname));
+    for (const auto& g : fenster_.Gebiete)
+        ListBox1->addItem(qs(g.Gebietname));
     const int aktuell = fenster_.GewaehlterGebietsIndex();
     if (aktuell >= 0 && aktuell < ListBox1->count()) ListBox1->setCurrentRow(aktuell);
     ListBox1->setFocus();

@@ -20,7 +20,8 @@ void gebieteNeuAuflisten(TMyWindow& fenster, int auswahl) {
     {
         const QSignalBlocker block(fenster.ComboBox1);
         fenster.ComboBox1->clear();
-        for (const auto& g : fenster.Gebiete) fenster.ComboBox1->addItem(qs(g.Gebietname));
+        for (const auto& g : fenster.Gebiete)
+            fenster.ComboBox1->addItem(qs(g.Gebietname));
         fenster.ComboBox1->setCurrentIndex(auswahl);
     }
     fenster.ComboBox1Change();
@@ -48,7 +49,8 @@ QLabel* erklaerung(QWidget* eltern, const QString& text, const QRect& platz) {
 
 TGebietNeuDlg::TGebietNeuDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
     setWindowTitle(QStringLiteral("Neues Gebiet einfügen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPointSize(8);
@@ -75,9 +77,10 @@ TGebietNeuDlg::TGebietNeuDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(f
     LabelLand->setBuddy(ComboBoxLand);
     LabelGrundeinheitErklaerung = erklaerung(
         this,
-        QStringLiteral("Die Grundeinheit ist die Einheit, auf das sich die anderen Einheiten des Gebietes beziehen. "
-                       "Die Grundeinheit hat immer den Umrechnungsfaktor 1 (z.B. Das Gebiet Länge hat die "
-                       "Grundeinheit Meter)."),
+        QStringLiteral(
+            "Die Grundeinheit ist die Einheit, auf das sich die anderen Einheiten des Gebietes beziehen. "
+            "Die Grundeinheit hat immer den Umrechnungsfaktor 1 (z.B. Das Gebiet Länge hat die "
+            "Grundeinheit Meter)."),
         QRect(rechts, 76, 520 - rechts - links, 90));
 
     LabelInfo = beschriftung(this, QStringLiteral("Information zum neuen Gebiet:"), links, 286);
@@ -86,7 +89,8 @@ TGebietNeuDlg::TGebietNeuDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(f
     MemoInfo->setTabChangesFocus(true);
     LabelInfo->setBuddy(MemoInfo);
     LabelInfoErklaerung = erklaerung(
-        this, QStringLiteral("Dieser Text wird bei Anwahl des Menüs Gebiet/Information über Gebiet angezeigt."),
+        this,
+        QStringLiteral("Dieser Text wird bei Anwahl des Menüs Gebiet/Information über Gebiet angezeigt."),
         QRect(links, 392, 520 - 2 * links, 16));
 
     LabelDateiname = beschriftung(this, QStringLiteral("Dateiname:"), links, 429);
@@ -112,7 +116,8 @@ TGebietNeuDlg::TGebietNeuDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(f
     setTabOrder(BtnEinfuegen, BtnAbbrechen);
 
     EditName->installEventFilter(this);
-    connect(BtnEinfuegen, &QPushButton::clicked, this, [this] { mitFehlerbericht([this] { BtnEinfuegenClick(); }); });
+    connect(BtnEinfuegen, &QPushButton::clicked, this,
+            [this] { mitFehlerbericht([this] { BtnEinfuegenClick(); }); });
     connect(BtnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -137,16 +142,20 @@ void TGebietNeuDlg::FormShow() {
     EditWeitereNamen->setMaxLength(kap::SonstigeNamen);
     EditEinsatzgebiet->setMaxLength(kap::Einsatzgebiet);
     EditDateiname->setMaxLength(8);
-    for (QLineEdit* e : {EditName, EditGrundeinheit, EditKurzzeichen, EditWeitereNamen, EditEinsatzgebiet, EditDateiname})
+    for (QLineEdit* e :
+         {EditName, EditGrundeinheit, EditKurzzeichen, EditWeitereNamen, EditEinsatzgebiet, EditDateiname})
         e->clear();
     MemoInfo->clear();
     ComboBoxLand->clear();
-    for (int land : laenderAuswahl()) ComboBoxLand->addItem(qs(landName(land)), land);
+    for (int land : laenderAuswahl())
+        ComboBoxLand->addItem(qs(landName(land)), land);
     ComboBoxLand->setCurrentIndex(0);
     EditName->setFocus();
 }
 
-void TGebietNeuDlg::EditNameExit() { EditDateiname->setText(qs(dateinamenVorschlag(cp(EditName->text())))); }
+void TGebietNeuDlg::EditNameExit() {
+    EditDateiname->setText(qs(dateinamenVorschlag(cp(EditName->text()))));
+}
 
 TNeuesGebiet TGebietNeuDlg::Eingaben() const {
     TNeuesGebiet neu;
@@ -163,10 +172,14 @@ TNeuesGebiet TGebietNeuDlg::Eingaben() const {
 
 QWidget* TGebietNeuDlg::feld(GebietFeld f) const {
     switch (f) {
-    case GebietFeld::Name: return EditName;
-    case GebietFeld::Grundeinheit: return EditGrundeinheit;
-    case GebietFeld::Dateiname: return EditDateiname;
-    case GebietFeld::Information: return MemoInfo;
+    case GebietFeld::Name:
+        return EditName;
+    case GebietFeld::Grundeinheit:
+        return EditGrundeinheit;
+    case GebietFeld::Dateiname:
+        return EditDateiname;
+    case GebietFeld::Information:
+        return MemoInfo;
     }
     return EditName;
 }

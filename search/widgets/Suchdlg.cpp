@@ -19,10 +19,12 @@
 namespace qnt {
 
 namespace {
-const char* const kFrageEinheit = "Die Einheit, zu der gesprungen werden soll, ist von der Anzeige ausgeblendet. "
-                                  "Soll sie eingeblendet werden?";
-const char* const kFrageLand = "Die Einheit, zu der gesprungen werden soll, ist aus einem Land, das von der Anzeige "
-                               "ausgeblendet ist. Soll das Land eingeblendet werden?";
+const char* const kFrageEinheit =
+    "Die Einheit, zu der gesprungen werden soll, ist von der Anzeige ausgeblendet. "
+    "Soll sie eingeblendet werden?";
+const char* const kFrageLand =
+    "Die Einheit, zu der gesprungen werden soll, ist aus einem Land, das von der Anzeige "
+    "ausgeblendet ist. Soll das Land eingeblendet werden?";
 
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y) {
     auto* l = new QLabel(text, eltern);
@@ -34,7 +36,8 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y) {
 
 TSuch_Dialog::TSuch_Dialog(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
     setWindowTitle(QStringLiteral("Einheiten suchen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setModal(true);
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPointSize(8);
@@ -60,7 +63,8 @@ TSuch_Dialog::TSuch_Dialog(TMyWindow& fenster) : QDialog(&fenster), fenster_(fen
 
     RadioGroup2 = new QGroupBox(this);
     RadioGroup2->setGeometry(12, 106, 300, 52);
-    RadioBestandteil = new QRadioButton(QStringLiteral("Suchbegriff als Bestandteil des Namens"), RadioGroup2);
+    RadioBestandteil =
+        new QRadioButton(QStringLiteral("Suchbegriff als Bestandteil des Namens"), RadioGroup2);
     RadioBestandteil->setGeometry(12, 8, 280, 18);
     RadioExakt = new QRadioButton(QStringLiteral("Exakte Übereinstimmung mit Namen"), RadioGroup2);
     RadioExakt->setGeometry(12, 28, 280, 18);
@@ -76,7 +80,7 @@ TSuch_Dialog::TSuch_Dialog(TMyWindow& fenster) : QDialog(&fenster), fenster_(fen
     Label2->setBuddy(ListBox1);
     Label3 = beschriftung(this, QStringLiteral("Anzahl:"), 12, 342);
     Label4 = new QLabel(QStringLiteral("0"), this);
-    Label4->setGeometry(56, 342, 80, 16);
+    Label4->setGeometry(Label3->geometry().right() + 6, 342, 80, Label3->height());
 
     OKBtn = new QPushButton(QStringLiteral("&Suche starten"), this);
     OKBtn->setGeometry(370, 14, 138, 27);
@@ -103,8 +107,12 @@ TSuch_Dialog::TSuch_Dialog(TMyWindow& fenster) : QDialog(&fenster), fenster_(fen
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-int TSuch_Dialog::RadioGroup1Index() const { return gruppe1_->checkedId(); }
-int TSuch_Dialog::RadioGroup2Index() const { return gruppe2_->checkedId(); }
+int TSuch_Dialog::RadioGroup1Index() const {
+    return gruppe1_->checkedId();
+}
+int TSuch_Dialog::RadioGroup2Index() const {
+    return gruppe2_->checkedId();
+}
 
 void TSuch_Dialog::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
@@ -115,7 +123,8 @@ void TSuch_Dialog::FormShow() {
     Edit1->setMaxLength(20);
     if (!Trefferliste.empty()) {
         // The data may have changed since the last search (units deleted or inserted, categories created or
-        // deleted): the listed hits are found again, so that a jump never reaches a record the hit no longer names.
+        // deleted): the listed hits are found again, so that a jump never reaches a record the hit no longer
+        // names.
         const int zeile = ListBox1->currentRow();
         if (const auto ergebnis = suche(fenster_.Gebiete, letzte_.Begriff, letzte_.Art, letzte_.Namen)) {
             trefferZeigen(*ergebnis);
@@ -128,14 +137,17 @@ void TSuch_Dialog::FormShow() {
     HelpBtn->setEnabled(ListBox1->count() > 0);
 }
 
-void TSuch_Dialog::RadioGroup1Click() { RadioGroup2->setVisible(RadioGroup1Index() == 0); }
+void TSuch_Dialog::RadioGroup1Click() {
+    RadioGroup2->setVisible(RadioGroup1Index() == 0);
+}
 
 void TSuch_Dialog::trefferZeigen(const TSuchergebnis& ergebnis) {
     ListBox1->clear();
     Trefferliste = ergebnis.Treffer;
     QStringList zeilen;
     zeilen.reserve(static_cast<qsizetype>(ergebnis.Zeilen.size()));
-    for (const auto& z : ergebnis.Zeilen) zeilen << qs(z);
+    for (const auto& z : ergebnis.Zeilen)
+        zeilen << qs(z);
     ListBox1->addItems(zeilen);
 }
 
@@ -168,14 +180,18 @@ void TSuch_Dialog::HelpBtnClick() {
 
     bool abgelehnt = false;
     if (treffer.Angezeigt == 0) {
-        if (frageJaNein(this, qs(kFrageEinheit)) == KnopfJa) trefferEinblenden(fenster_.Gebiete, treffer);
-        else abgelehnt = true;
+        if (frageJaNein(this, qs(kFrageEinheit)) == KnopfJa)
+            trefferEinblenden(fenster_.Gebiete, treffer);
+        else
+            abgelehnt = true;
     }
     const bool landBekannt = treffer.LandNr >= 1 && treffer.LandNr <= kLaenderAnzahl;
     auto& landAn = fenster_.LandAngezeigt[static_cast<std::size_t>(landBekannt ? treffer.LandNr : 0)];
     if (landBekannt && !landAn) {
-        if (frageJaNein(this, qs(kFrageLand)) == KnopfJa) landAn = true;
-        else abgelehnt = true;
+        if (frageJaNein(this, qs(kFrageLand)) == KnopfJa)
+            landAn = true;
+        else
+            abgelehnt = true;
     }
     if (abgelehnt) return;
 
@@ -186,7 +202,8 @@ void TSuch_Dialog::HelpBtnClick() {
     }
     fenster_.ComboBox1Change();
     // A unit that is no longer listed leaves the first one marked.
-    if (const auto k = findeTreffer(fenster_.Einheitenliste, treffer)) fenster_.MarkiereZeile(static_cast<int>(*k));
+    if (const auto k = findeTreffer(fenster_.Einheitenliste, treffer))
+        fenster_.MarkiereZeile(static_cast<int>(*k));
     fenster_.InfopanelFuellen();
     fenster_.GewaehlteEinheitZeigen();
     accept();
