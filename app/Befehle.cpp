@@ -108,6 +108,7 @@ void TMyWindow::Umrechnungsfaktorndern1Click() {
 }
 
 void TMyWindow::Einheitsuchen1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
     ListBoxEinheit->hide();
     const auto wiederZeigen = qScopeGuard([this] {
         ListBoxEinheit->show();
@@ -117,12 +118,15 @@ void TMyWindow::Einheitsuchen1Click() {
     AutomatischeNeuberechnung();
 }
 
+// Without a loaded category index the index files were unreadable; rewriting them would lose them.
 void TMyWindow::NeuesGebieteinfgen1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
     GebietNeuDlg->exec();
     ListBoxEinheit->setFocus();
 }
 
 void TMyWindow::VorhandenesGebietlschen1Click() {
+    if (GewaehlterGebietsIndex() < 0) return;
     GebietLoeschenDlg->exec();
     ListBoxEinheit->setFocus();
 }

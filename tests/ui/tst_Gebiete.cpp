@@ -309,6 +309,34 @@ private slots:
         QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("Akustik"));
     }
 
+    void ohneLesbarenIndexBleibenDieDateien() {
+        test::Datenordner o(false);
+        fuenfGebiete(o);
+        o.entferne("Gebiet.nfo");
+        test::SkriptMeldungen m;
+        TMyWindow w;
+        w.zeigeStart();
+        QCOMPARE(w.ComboBox1->count(), 0);
+        const auto vorher = alleDateien(o);
+        QStringList geoeffnet;
+        const auto schliessen = [&] {
+            spaeter([&] {
+                if (auto* d = QApplication::activeModalWidget()) {
+                    geoeffnet << d->windowTitle();
+                    static_cast<QDialog*>(d)->reject();
+                }
+            });
+        };
+        schliessen();
+        w.NeuesGebieteinfgen1Click();
+        QCoreApplication::processEvents();
+        schliessen();
+        w.VorhandenesGebietlschen1Click();
+        QCoreApplication::processEvents();
+        QCOMPARE(geoeffnet, QStringList{});
+        QCOMPARE(alleDateien(o), vorher);
+    }
+
     // ---------------------------------------------------------------- deleting
 
     void zweitesVonFuenfLoeschen() {
