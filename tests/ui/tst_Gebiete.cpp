@@ -56,11 +56,6 @@ QStringList zeilen(const QListWidget* l) {
     return z;
 }
 
-// Runs `aktion` as soon as the modal dialog's loop is running.
-template <typename F> void spaeter(F aktion) {
-    QTimer::singleShot(0, aktion);
-}
-
 // Every file of the folder with its bytes, to prove that nothing was written.
 QMap<QString, QByteArray> alleDateien(const test::Datenordner& o) {
     QMap<QString, QByteArray> m;
@@ -146,7 +141,7 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         auto* d = w.GebietNeuDlg;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             fuelle(d, name, "Bel", "NEU");
             d->EditKurzzeichen->setText("B");
             d->EditWeitereNamen->setText("Dezibel");
@@ -248,7 +243,7 @@ private slots:
         w.zeigeStart();
         const auto vorher = alleDateien(o);
         auto* d = w.GebietNeuDlg;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             fuelle(d, name, grundeinheit, datei);
             d->BtnEinfuegen->click();
             QCOMPARE(m.texte(), meldungen);
@@ -274,7 +269,7 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         const auto vorher = alleDateien(o);
-        spaeter([&] {
+        test::imDialog(w.GebietNeuDlg, [&] {
             fuelle(w.GebietNeuDlg, "Akustik", "Bel", QString());
             w.GebietNeuDlg->BtnAbbrechen->click();
         });
@@ -320,7 +315,7 @@ private slots:
         const auto vorher = alleDateien(o);
         QStringList geoeffnet;
         const auto schliessen = [&] {
-            spaeter([&] {
+            QTimer::singleShot(0, [&] {
                 if (auto* d = QApplication::activeModalWidget()) {
                     geoeffnet << d->windowTitle();
                     static_cast<QDialog*>(d)->reject();
@@ -346,7 +341,7 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         auto* d = w.GebietLoeschenDlg;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             QCOMPARE(zeilen(d->ListBox1), zeilen(w.ComboBox1));
             QCOMPARE(d->ListBox1->currentRow(), 2); // the current category
             QCOMPARE(d->focusWidget(), d->ListBox1);
@@ -385,14 +380,14 @@ private slots:
         w.zeigeStart();
         const auto vorher = alleDateien(o);
         auto* d = w.GebietLoeschenDlg;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             m.antworte(KnopfNein);
             d->OKBtn->click();
         });
         w.VorhandenesGebietlschen1Click();
         QCOMPARE(d->result(), int(QDialog::Accepted));
         QCOMPARE(m.texte(), QStringList{"Soll das Gebiet \"Länge\" wirklich gelöscht werden?"});
-        spaeter([&] { d->CancelBtn->click(); });
+        test::imDialog(d, [&] { d->CancelBtn->click(); });
         w.VorhandenesGebietlschen1Click();
         QCOMPARE(d->result(), int(QDialog::Rejected));
         QCOMPARE(alleDateien(o), vorher);
@@ -410,7 +405,7 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         const auto vorher = alleDateien(o);
-        spaeter([&] { w.GebietLoeschenDlg->OKBtn->click(); });
+        test::imDialog(w.GebietLoeschenDlg, [&] { w.GebietLoeschenDlg->OKBtn->click(); });
         w.VorhandenesGebietlschen1Click();
         QCOMPARE(m.texte(), QStringList{"Das einzige Gebiet kann nicht gelöscht werden!"});
         QCOMPARE(alleDateien(o), vorher);
@@ -427,7 +422,7 @@ private slots:
         w.zeigeStart();
         const auto vorher = alleDateien(o);
         auto* d = w.GebietLoeschenDlg;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             d->ListBox1->setCurrentRow(1);
             m.antworte(KnopfJa);
             d->OKBtn->click();

@@ -49,10 +49,6 @@ QStringList zeilen(const QListWidget* l) {
     return z;
 }
 
-template <typename F> void spaeter(F aktion) {
-    QTimer::singleShot(0, aktion);
-}
-
 void suche(TSuch_Dialog* d, const QString& begriff, bool abkuerzung = false, bool exakt = false) {
     (abkuerzung ? d->RadioAbkuerzung : d->RadioName)->setChecked(true);
     (exakt ? d->RadioExakt : d->RadioBestandteil)->setChecked(true);
@@ -165,14 +161,14 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         auto* d = w.Such_Dialog;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             suche(d, "S", true);
             d->CancelBtn->click();
         });
         w.Einheitsuchen1Click();
         QCOMPARE(d->result(), int(QDialog::Rejected));
         QVERIFY(w.ListBoxEinheit->isVisible());
-        spaeter([&] {
+        test::imDialog(d, [&] {
             QCOMPARE(d->Edit1->text(), QStringLiteral("S"));
             QVERIFY(d->RadioAbkuerzung->isChecked());
             QVERIFY(!d->RadioGroup2->isVisible());
@@ -248,7 +244,7 @@ private slots:
         QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("Zeit"));
         auto* d = w.Such_Dialog;
         bool offenGeblieben = false;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             QVERIFY(w.ListBoxEinheit->isHidden());
             suche(d, "elle");
             m.antworte(static_cast<Knopf>(einheit));
@@ -295,7 +291,7 @@ private slots:
         w.AutomatischesRechnen1Click();
         w.Edit_Eingabe->setText("2");
         auto* d = w.Such_Dialog;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             suche(d, "STUNDE");
             d->HelpBtn->click();
         });
@@ -320,7 +316,7 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         auto* d = w.Such_Dialog;
-        spaeter([&] {
+        test::imDialog(d, [&] {
             suche(d, "zoll");
             // The file changes under the hit (another program, or a restored backup).
             o.schreibe("L.DAT", test::satzDatei({{"Fuß", 2}, {"Meter"}}));
