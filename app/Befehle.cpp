@@ -6,6 +6,7 @@
 #include "list/widgets/Landdlg.h"
 #include "maintain/EigeneEinheiten.h"
 #include "maintain/Faktoraenderung.h"
+#include "maintain/AusgeblendeteEinheiten.h"
 #include "maintain/Revision.h"
 #include "maintain/widgets/E_ein_wa.h"
 #include "maintain/widgets/E_ein_wz.h"
@@ -34,15 +35,13 @@ void TMyWindow::Einheiteinblenden1Click() {
 void TMyWindow::AusgeblendeteEinheitenlschen1Click() {
     if (GewaehlterGebietsIndex() < 0) return;
     const std::string name = AktuellerGebietname();
-    if (name == kTemperatur) {
-        meldeInfo(this, qs("Beim Gebiet \"Temperatur\" k\xF6nnen keine Einheiten gel\xF6scht werden!"));
+    if (const auto verweigerung = loeschVerweigerung(name)) {
+        meldeInfo(this, qs(*verweigerung));
         return;
     }
-    if (frageJaNein(this, qs("Sollen die ausgeblendeten Einheiten des Gebietes \"" + name +
-                             "\" wirklich aus der Datendatei gel\xF6scht werden?")) != KnopfJa)
-        return;
-    const auto ergebnis = DatendateiRevidieren(AktuelleDatei(), behalteAngezeigte());
-    if (ergebnis) meldeInfo(this, qs("Die ausgeblendeten Einheiten sind gel\xF6scht!"));
+    if (frageJaNein(this, qs(loeschFrage(name))) != KnopfJa) return;
+    const auto ergebnis = loescheAusgeblendete(AktuelleDatei());
+    if (ergebnis) meldeInfo(this, qs(kAusgeblendeteGeloescht));
     else meldeFehler(this, qs(ergebnis.Meldung));
     ComboBox1Change();
 }

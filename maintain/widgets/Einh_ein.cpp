@@ -8,7 +8,7 @@
 #include "app/Meldung.h"
 #include "app/Qnt01.h"
 #include "app/Text.h"
-#include "maintain/Revision.h"
+#include "maintain/AusgeblendeteEinheiten.h"
 
 namespace qnt {
 
@@ -75,22 +75,10 @@ void TDlg_Einheit_einblenden::FormShow() {
     ListBox1->clear();
 
     const std::string datei = fenster_.AktuelleDatei();
-    Datendatei d;
-    std::int32_t n = 0;
-    bool ok = d.oeffnen(datei) && d.anzahl(n);
-    for (std::int32_t k = 0; ok && k < n; ++k) {
-        TEinheitSatz s;
-        ok = d.lies(s);
-        if (ok && s.Angezeigt() == 0) {
-            const int land = s.LandNr();
-            const std::string_view landname =
-                land >= 1 && land <= kLaenderAnzahl ? Laendernamen[static_cast<std::size_t>(land)] : std::string_view();
-            auto* zeile = new QListWidgetItem(qs(s.Name() + " - " + std::string(landname)), ListBox1);
-            zeile->setData(kSatzNrRolle, k);
-        }
-    }
-    d.schliessen();
-    if (!ok) meldeFehler(this, qs(oeffnenFehlertext(datei)));
+    std::vector<TAusgeblendeteEinheit> ausgeblendet;
+    if (!ladeAusgeblendete(datei, ausgeblendet)) meldeFehler(this, qs(oeffnenFehlertext(datei)));
+    for (const auto& a : ausgeblendet)
+        (new QListWidgetItem(qs(a.Zeile), ListBox1))->setData(kSatzNrRolle, a.Daten.SatzNr);
 
     ListBox1->setFocus();
     ersteZeileMarkieren();
@@ -116,8 +104,7 @@ void TDlg_Einheit_einblenden::BitBtn1Click() {
             positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
         }
     if (positionen.empty()) return;
-    const auto ergebnis =
-        SatzAktualisieren(fenster_.AktuelleDatei(), positionen, [](TEinheitSatz& s) { s.setzeAngezeigt(1); });
+    const auto ergebnis = einblenden(fenster_.AktuelleDatei(), positionen);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
     qDeleteAll(markiert);
     ListBox1->setFocus();
@@ -137,8 +124,7 @@ void TDlg_Einheit_einblenden::BitBtn2Click() {
     fenster_.ErgebnisGueltig = false;
     std::vector<std::int32_t> positionen;
     for (int i = 0; i < ListBox1->count(); ++i) positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
-    const auto ergebnis =
-        SatzAktualisieren(fenster_.AktuelleDatei(), positionen, [](TEinheitSatz& s) { s.setzeAngezeigt(1); });
+    const auto ergebnis = einblenden(fenster_.AktuelleDatei(), positionen);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
     hauptlisteNeuLaden();
     accept();
