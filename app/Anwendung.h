@@ -17,6 +17,11 @@ void allgemeinerFehlerbericht(const QString& text);
 // Runs f; an uncaught LaufzeitFehler or std::exception ends it and is reported.
 template <typename F> void mitFehlerbericht(F&& f);
 
+// A slot that runs objekt->handler() under the general error report.
+template <typename T> auto sicher(T* objekt, void (T::*handler)()) {
+    return [objekt, handler] { mitFehlerbericht([&] { (objekt->*handler)(); }); };
+}
+
 } // namespace qnt
 
 #include "app/Anwendung_impl.h"

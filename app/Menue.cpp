@@ -15,7 +15,7 @@ void TMyWindow::MenueAnlegen() {
             a->setShortcut(taste);
             a->setShortcutContext(Qt::WindowShortcut);
         }
-        if (handler) connect(a, &QAction::triggered, this, [this, handler] { mitFehlerbericht([&] { (this->*handler)(); }); });
+        if (handler) connect(a, &QAction::triggered, this, sicher(this, handler));
         return a;
     };
     QMenuBar* leiste = menuBar();

@@ -160,18 +160,15 @@ void TMyWindow::SteuerelementeAnlegen() {
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
 
-    const auto sicher = [this](void (TMyWindow::*handler)()) {
-        return [this, handler] { mitFehlerbericht([&] { (this->*handler)(); }); };
-    };
-    connect(ComboBox1, &QComboBox::activated, this, sicher(&TMyWindow::ComboBox1Change));
-    connect(SpeedButton2, &QToolButton::clicked, this, sicher(&TMyWindow::SpeedButton2Click));
-    connect(SpeedButton3, &QToolButton::clicked, this, sicher(&TMyWindow::Einheitausblenden1Click));
-    connect(SpeedButton4, &QToolButton::clicked, this, sicher(&TMyWindow::Einheitsuchen1Click));
-    connect(Rechentaste, &QPushButton::clicked, this, sicher(&TMyWindow::RechentasteClick));
-    connect(ListBoxEinheit, &QListWidget::currentRowChanged, this, sicher(&TMyWindow::ListBoxEinheitClick));
+    connect(ComboBox1, &QComboBox::activated, this, sicher(this, &TMyWindow::ComboBox1Change));
+    connect(SpeedButton2, &QToolButton::clicked, this, sicher(this, &TMyWindow::SpeedButton2Click));
+    connect(SpeedButton3, &QToolButton::clicked, this, sicher(this, &TMyWindow::Einheitausblenden1Click));
+    connect(SpeedButton4, &QToolButton::clicked, this, sicher(this, &TMyWindow::Einheitsuchen1Click));
+    connect(Rechentaste, &QPushButton::clicked, this, sicher(this, &TMyWindow::RechentasteClick));
+    connect(ListBoxEinheit, &QListWidget::currentRowChanged, this, sicher(this, &TMyWindow::ListBoxEinheitClick));
     connect(ListBoxEinheit, &QListWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->exec(ListBoxEinheit->viewport()->mapToGlobal(p)); });
-    connect(Timer1, &QTimer::timeout, this, sicher(&TMyWindow::Timer1Timer));
+    connect(Timer1, &QTimer::timeout, this, sicher(this, &TMyWindow::Timer1Timer));
 }
 
 void TMyWindow::zeigeStart() {

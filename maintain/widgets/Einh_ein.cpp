@@ -48,12 +48,9 @@ TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TMyWindow& fenster) : QDialog(&
     OKBtn->setGeometry(328, 288, 80, 28);
     OKBtn->setDefault(true);
 
-    const auto sicher = [this](void (TDlg_Einheit_einblenden::*h)()) {
-        return [this, h] { mitFehlerbericht([&] { (this->*h)(); }); };
-    };
-    connect(BitBtn1, &QPushButton::clicked, this, sicher(&TDlg_Einheit_einblenden::BitBtn1Click));
-    connect(BitBtn2, &QPushButton::clicked, this, sicher(&TDlg_Einheit_einblenden::BitBtn2Click));
-    connect(OKBtn, &QPushButton::clicked, this, sicher(&TDlg_Einheit_einblenden::OKBtnClick));
+    connect(BitBtn1, &QPushButton::clicked, this, sicher(this, &TDlg_Einheit_einblenden::BitBtn1Click));
+    connect(BitBtn2, &QPushButton::clicked, this, sicher(this, &TDlg_Einheit_einblenden::BitBtn2Click));
+    connect(OKBtn, &QPushButton::clicked, this, sicher(this, &TDlg_Einheit_einblenden::OKBtnClick));
 }
 
 void TDlg_Einheit_einblenden::showEvent(QShowEvent* e) {

@@ -128,14 +128,11 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
     knoepfe->addWidget(BitBtn_Abbrechen);
     aussen->addLayout(knoepfe);
 
-    const auto sicher = [this](void (TFaktor_aender_Waehrung_neu::*h)()) {
-        return [this, h] { mitFehlerbericht([&] { (this->*h)(); }); };
-    };
     connect(BitBtn_Speichern, &QPushButton::clicked, this,
-            sicher(&TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick));
-    connect(BitBtn_Land, &QPushButton::clicked, this, sicher(&TFaktor_aender_Waehrung_neu::BitBtn_LandClick));
+            sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick));
+    connect(BitBtn_Land, &QPushButton::clicked, this, sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_LandClick));
     connect(BitBtn_Einheit, &QPushButton::clicked, this,
-            sicher(&TFaktor_aender_Waehrung_neu::BitBtn_EinheitClick));
+            sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_EinheitClick));
     connect(BitBtn_Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
