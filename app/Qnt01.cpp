@@ -312,7 +312,13 @@ void TMyWindow::EinheitenlisteLaden() {
     Einheitenliste.clear();
     if (GewaehlterGebietsIndex() < 0) return;
     const std::string datei = AktuelleDatei();
-    if (!ladeEinheitenliste(datei, LandAngezeigt, Einheitenliste)) meldeFehler(this, qs(datendateiMeldung(datei)));
+    try {
+        if (!ladeEinheitenliste(datei, LandAngezeigt, Einheitenliste))
+            meldeFehler(this, qs(datendateiMeldung(datei)));
+    } catch (const LaufzeitFehler& f) {
+        // A file too large to load is named in the box; the category then lists no units.
+        meldeFehler(this, qs(f.what()));
+    }
     if (!SortAlphabet) sortiereNachLand(Einheitenliste);
 }
 

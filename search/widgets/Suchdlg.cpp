@@ -145,8 +145,8 @@ void TSuch_Dialog::trefferZeigen(const TSuchergebnis& ergebnis) {
     ListBox1->clear();
     Trefferliste = ergebnis.Treffer;
     QStringList zeilen;
-    zeilen.reserve(static_cast<qsizetype>(ergebnis.Zeilen.size()));
-    for (const auto& z : ergebnis.Zeilen)
+    zeilen.reserve(static_cast<qsizetype>(Trefferliste.size()));
+    for (const auto& z : trefferZeilen(fenster_.Gebiete, Trefferliste))
         zeilen << qs(z);
     ListBox1->addItems(zeilen);
 }
@@ -202,8 +202,9 @@ void TSuch_Dialog::HelpBtnClick() {
     }
     fenster_.ComboBox1Change();
     // A unit that is no longer listed leaves the first one marked.
-    if (const auto k = findeTreffer(fenster_.Einheitenliste, treffer))
-        fenster_.MarkiereZeile(static_cast<int>(*k));
+    if (const auto satz = trefferSatz(fenster_.Gebiete, treffer))
+        if (const auto k = findeTreffer(fenster_.Einheitenliste, satz->Name(), treffer.LandNr))
+            fenster_.MarkiereZeile(static_cast<int>(*k));
     fenster_.InfopanelFuellen();
     fenster_.GewaehlteEinheitZeigen();
     accept();
