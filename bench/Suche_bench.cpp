@@ -113,19 +113,24 @@ void operator delete(void* p) noexcept {
     zaehleHeap(-static_cast<std::int64_t>(malloc_usable_size(p)));
     std::free(p);
 }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
+}
 
 BENCHMARK(BM_SucheAusgeliefert_Bestandteil)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
+    ->MinTime(0.2)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SucheAusgeliefert_Exakt)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
+    ->MinTime(0.2)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SucheAusgeliefert_Abkuerzung)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
+    ->MinTime(0.2)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SucheSynthetisch)
     ->Unit(benchmark::kMillisecond)
@@ -134,6 +139,7 @@ BENCHMARK(BM_SucheSynthetisch)
     ->Arg(50000)
     ->Arg(100000)
     ->Complexity(benchmark::oN)
-    ->Repetitions(9)
+    ->MinTime(0.2)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_MillionTrefferSpeicher)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);

@@ -101,7 +101,9 @@ public:
     bool oeffnenNurLesen(std::string_view name) { return datei_.oeffnen(name, Datei::Modus::Lesen); }
     bool erzeugen(std::string_view name) { return datei_.oeffnen(name, Datei::Modus::Erzeugen); }
     bool anzahl(std::int64_t& n);
-    bool positioniere(std::int64_t satzNr) { return datei_.positioniere(satzNr * std::int64_t{kSatzGroesse}); }
+    bool positioniere(std::int64_t satzNr) {
+        return datei_.positioniere(satzNr * std::int64_t{kSatzGroesse});
+    }
     bool lies(TEinheitSatz& s) { return datei_.lies(s.bytes.data(), kSatzGroesse); }
     bool schreibe(const TEinheitSatz& s) { return datei_.schreibe(s.bytes.data(), kSatzGroesse); }
     // Records von .. von + anzahl - 1 in one read, or written back in one write.

@@ -78,8 +78,8 @@ std::optional<TSuchergebnis> suche(const TGebiete& gebiete, std::string_view beg
             }
             ohneSpeichermangel(gebiete[g].Dateiname, [&] {
                 ergebnis.Treffer.push_back({static_cast<std::int32_t>(g + 1), static_cast<std::int32_t>(i),
-                                            static_cast<std::uint8_t>(satz[8]), static_cast<std::uint8_t>(satz[0]),
-                                            feldTrifft});
+                                            static_cast<std::uint8_t>(satz[8]),
+                                            static_cast<std::uint8_t>(satz[0]), feldTrifft});
             });
         }
     }
@@ -104,7 +104,8 @@ std::vector<std::string> trefferZeilen(const TGebiete& gebiete, const std::vecto
                              d.oeffnenNurLesen(gebiete[static_cast<std::size_t>(gebietNr - 1)].Dateiname) &&
                              d.anzahl(n) && von >= 0 && bis < n && d.liesBereich(von, bis - von + 1, bereich);
         for (; gelesen && a < b; ++a) {
-            const char* satz = bereich.data() + static_cast<std::size_t>(treffer[a].SatzNr - von) * kSatzGroesse;
+            const char* satz =
+                bereich.data() + static_cast<std::size_t>(treffer[a].SatzNr - von) * kSatzGroesse;
             std::string& zeile = zeilen[a];
             switch (treffer[a].Feld) {
             case Trefferfeld::Name:
@@ -114,7 +115,9 @@ std::vector<std::string> trefferZeilen(const TGebiete& gebiete, const std::vecto
                 zeile.append(feld(satz, kSonstige, kap::SonstigeNamen));
                 break;
             case Trefferfeld::Kurzzeichen:
-                zeile.append(feld(satz, kKurzzeichen, kap::Kurzzeichen)).append(" - ").append(feld(satz, kName, kap::Name));
+                zeile.append(feld(satz, kKurzzeichen, kap::Kurzzeichen))
+                    .append(" - ")
+                    .append(feld(satz, kName, kap::Name));
                 break;
             }
             zeile.append(" - ").append(landName(treffer[a].LandNr));
@@ -125,12 +128,14 @@ std::vector<std::string> trefferZeilen(const TGebiete& gebiete, const std::vecto
 }
 
 std::optional<TEinheitSatz> trefferSatz(const TGebiete& gebiete, const TSuchobjekt& treffer) {
-    if (treffer.GebietNr < 1 || static_cast<std::size_t>(treffer.GebietNr) > gebiete.size()) return std::nullopt;
+    if (treffer.GebietNr < 1 || static_cast<std::size_t>(treffer.GebietNr) > gebiete.size())
+        return std::nullopt;
     Datendatei d;
     std::int64_t n = 0;
     TEinheitSatz s;
-    if (!d.oeffnenNurLesen(gebiete[static_cast<std::size_t>(treffer.GebietNr - 1)].Dateiname) || !d.anzahl(n) ||
-        treffer.SatzNr < 0 || treffer.SatzNr >= n || !d.positioniere(treffer.SatzNr) || !d.lies(s))
+    if (!d.oeffnenNurLesen(gebiete[static_cast<std::size_t>(treffer.GebietNr - 1)].Dateiname) ||
+        !d.anzahl(n) || treffer.SatzNr < 0 || treffer.SatzNr >= n || !d.positioniere(treffer.SatzNr) ||
+        !d.lies(s))
         return std::nullopt;
     return s;
 }

@@ -2,8 +2,8 @@
 
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <fstream>
+#include <random>
 #include <unistd.h>
 
 #include "data/Cp1252.h"
@@ -225,7 +225,8 @@ TEST(ZeilenFeldTest, Felder) {
         const auto felder = ZeilenFelder(f.text, f.trenner, f.n);
         ASSERT_EQ(felder.size(), static_cast<std::size_t>(f.n));
         for (int k = 1; k <= f.n; ++k)
-            EXPECT_EQ(felder[static_cast<std::size_t>(k - 1)], ZeilenFeld(f.text, f.trenner, k)) << f.text << " k=" << k;
+            EXPECT_EQ(felder[static_cast<std::size_t>(k - 1)], ZeilenFeld(f.text, f.trenner, k))
+                << f.text << " k=" << k;
     }
 }
 
@@ -304,7 +305,8 @@ TEST(Laendersortierung, WieEinDurchgangJeLand) {
         for (const int laender : {1, 3, 256}) { // one country, a few, every byte value (outside 1..91 too)
             TEinheitenliste liste(static_cast<std::size_t>(laenge));
             for (std::size_t i = 0; i < liste.size(); ++i) {
-                liste[i].Satz.setzeLandNr(static_cast<std::uint8_t>(laender == 256 ? zufall() % 256 : 36 + zufall() % laender));
+                liste[i].Satz.setzeLandNr(
+                    static_cast<std::uint8_t>(laender == 256 ? zufall() % 256 : 36 + zufall() % laender));
                 liste[i].SatzNr = static_cast<std::int32_t>(i);
                 liste[i].ErgebnisWiss = std::to_string(i);
             }
@@ -312,7 +314,8 @@ TEST(Laendersortierung, WieEinDurchgangJeLand) {
             sortiereNachLand(liste);
             ASSERT_EQ(liste.size(), erwartet.size());
             for (std::size_t i = 0; i < liste.size(); ++i) {
-                EXPECT_EQ(liste[i].SatzNr, erwartet[i].SatzNr) << laenge << " units, " << laender << " countries, row " << i;
+                EXPECT_EQ(liste[i].SatzNr, erwartet[i].SatzNr)
+                    << laenge << " units, " << laender << " countries, row " << i;
                 EXPECT_EQ(liste[i].ErgebnisWiss, erwartet[i].ErgebnisWiss);
             }
         }

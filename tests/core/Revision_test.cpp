@@ -210,7 +210,8 @@ TEST_F(RevisionImOrdner, AktualisierenAendertGenauDieGenanntenSaetze) {
     const std::vector<TEinheitSatz> alt{satz("A", 1), satz("B", 0), satz("C", 0), satz("D", 0)};
     // The last record alone, positions out of order, and one position twice (changed twice, in turn).
     for (const std::vector<std::int32_t>& nrn :
-         {std::vector<std::int32_t>{3}, std::vector<std::int32_t>{2, 0}, std::vector<std::int32_t>{1, 3, 1}}) {
+         {std::vector<std::int32_t>{3}, std::vector<std::int32_t>{2, 0},
+          std::vector<std::int32_t>{1, 3, 1}}) {
         schreibeSaetze("D.DAT", alt);
         const auto kippe = [](TEinheitSatz& s) { s.setzeAngezeigt(s.Angezeigt() ^ 1); };
         ASSERT_TRUE(SatzAktualisieren("D.DAT", nrn, kippe));
@@ -261,7 +262,8 @@ TEST_F(RevisionImOrdner, ZuGrosseDateiWirdMitIhremNamenAbgewiesen) {
             lies();
             ADD_FAILURE() << name << ": no error";
         } catch (const LaufzeitFehler& f) {
-            EXPECT_STREQ(f.what(), "Die Datei RIESIG.DAT ist zu gro\xDF und kann nicht geladen werden!") << name;
+            EXPECT_STREQ(f.what(), "Die Datei RIESIG.DAT ist zu gro\xDF und kann nicht geladen werden!")
+                << name;
         }
     }
     EXPECT_EQ(liste.size(), 1u);
