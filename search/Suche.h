@@ -39,7 +39,8 @@ inline constexpr std::string_view kDatendateiFehlt =
     "fen Sie, ob alle Datendateien vorhanden sind.";
 
 // Reads every data file of `gebiete` once, in index order. Letter case is ignored for A-Z only.
-// Nothing for an empty term: the dialog then leaves its list as it is.
+// Nothing for an empty term: the dialog then leaves its list as it is. A data file too large to load
+// throws LaufzeitFehler naming it.
 std::optional<TSuchergebnis> suche(const TGebiete& gebiete, std::string_view begriff, Suchart art,
                                    Namenssuche namenssuche = Namenssuche::Bestandteil);
 
