@@ -88,7 +88,7 @@ void TLaender_Dlg::showEvent(QShowEvent* e) {
 
 void TLaender_Dlg::FormShow() {
     for (int k = 1; k <= kAnzahl; ++k)
-        CheckBox[static_cast<std::size_t>(k)]->setChecked(fenster_.LandAngezeigt[static_cast<std::size_t>(landNrVon(k))]);
+        CheckBox[static_cast<std::size_t>(k)]->setChecked(fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landNrVon(k))]);
     OKBtn->setFocus();
 }
 
@@ -102,13 +102,8 @@ void TLaender_Dlg::BitBtn2Click() {
 
 void TLaender_Dlg::OKBtnClick() {
     for (int k = 1; k <= kAnzahl; ++k)
-        fenster_.LandAngezeigt[static_cast<std::size_t>(landNrVon(k))] = CheckBox[static_cast<std::size_t>(k)]->isChecked();
-    fenster_.EinheitenlisteLaden();
-    fenster_.EinheitenzeilenFuellen();
-    if (!fenster_.Einheitenliste.empty()) fenster_.MarkiereZeile(0);
-    fenster_.ErgebnisUeberschriftLoeschen();
-    fenster_.GewaehlteEinheitZeigen();
-    fenster_.InfopanelFuellen();
+        fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landNrVon(k))] = CheckBox[static_cast<std::size_t>(k)]->isChecked();
+    fenster_.ListeNeuFuellen();
     accept();
 }
 

@@ -108,8 +108,7 @@ void TEigeneEinheitDlg::showEvent(QShowEvent* e) {
 void TEigeneEinheitDlg::FormShow() {
     fuelleLaenderliste(ComboBox_Land);
     if (mitBezug()) {
-        const int i = fenster_.GewaehlterGebietsIndex();
-        Label_Bezug->setText(i < 0 ? QString() : qs(fenster_.Gebiete[static_cast<std::size_t>(i)].Bezug));
+        Label_Bezug->setText(qs(fenster_.Sitzung().bezug()));
     }
     // The texts stay as typed at the previous opening.
     Edit_Name->setFocus();
@@ -123,15 +122,15 @@ void TEigeneEinheitDlg::OKBtnClick() {
         return;
     }
     const TEinheitSatz neu = satz(*faktor);
-    const auto ergebnis = fuegeEinheitEin(fenster_.AktuelleDatei(), neu);
+    const auto ergebnis = fuegeEinheitEin(fenster_.Sitzung().datei(), neu);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
     // Also after a failed revision: the reload then shows the file as it is.
-    fenster_.EinheitEingefuegt = true;
+    fenster_.Sitzung().EinheitEingefuegt = true;
     accept();
 }
 
 void TEigeneEinheitDlg::reject() {
-    fenster_.EinheitEingefuegt = false;
+    fenster_.Sitzung().EinheitEingefuegt = false;
     QDialog::reject();
 }
 

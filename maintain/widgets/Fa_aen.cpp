@@ -44,10 +44,9 @@ void TFaktor_aendern::showEvent(QShowEvent* e) {
 }
 
 void TFaktor_aendern::FormShow() {
-    const int i = fenster_.GewaehlterGebietsIndex();
-    Label_Gebiet->setText(qs(fenster_.AktuellerGebietname()));
-    Label_Bezug->setText(i < 0 ? QString() : qs(fenster_.Gebiete[static_cast<std::size_t>(i)].Bezug));
-    const TAusgabetextobject* e = markierterEintrag(fenster_);
+    Label_Gebiet->setText(qs(fenster_.Sitzung().gebietname()));
+    Label_Bezug->setText(qs(fenster_.Sitzung().bezug()));
+    const TAusgabetextobject* e = fenster_.Sitzung().markierterEintrag();
     Label_Land->setText(e ? qs(landName(e->Satz.LandNr())) : QString());
     Label_Einheit->setText(e ? qs(e->Satz.Name()) : QString());
     Edit_Faktor->setText(e ? qs(faktorText(e->Satz.Faktor())) : QString());
@@ -61,20 +60,20 @@ void TFaktor_aendern::OKBtnClick() {
         Edit_Faktor->setFocus();
         return;
     }
-    TAusgabetextobject* e = markierterEintrag(fenster_);
+    TAusgabetextobject* e = fenster_.Sitzung().markierterEintrag();
     if (!e) return;
-    const auto ergebnis = aendereFaktor(fenster_.AktuelleDatei(), *e, *faktor);
+    const auto ergebnis = aendereFaktor(fenster_.Sitzung().datei(), *e, *faktor);
     if (!ergebnis) {
         // The dialog stays open; the entry keeps its old factor.
         meldeFehler(this, qs(ergebnis.Meldung));
         return;
     }
-    fenster_.FaktorGeaendert = true;
+    fenster_.Sitzung().FaktorGeaendert = true;
     accept();
 }
 
 void TFaktor_aendern::reject() {
-    fenster_.FaktorGeaendert = false;
+    fenster_.Sitzung().FaktorGeaendert = false;
     QDialog::reject();
 }
 

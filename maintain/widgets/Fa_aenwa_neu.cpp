@@ -149,7 +149,7 @@ void TFaktor_aender_Waehrung_neu::hideEvent(QHideEvent* e) {
 
 void TFaktor_aender_Waehrung_neu::FormShow() {
     Memo1->setText(hinweis());
-    const std::string datei = fenster_.AktuelleDatei();
+    const std::string datei = fenster_.Sitzung().datei();
     geladen_ = ladeKurstabelle(datei, tabelle_);
     tabelleFuellen();
     BitBtn_Land->setEnabled(true);
@@ -203,7 +203,7 @@ void TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick() {
     };
     for (int r = 0; r < StringGrid1->rowCount(); ++r)
         zellen.push_back({text(r, 2), text(r, 3), text(r, 4)});
-    const auto ergebnis = speichereKurstabelle(fenster_.AktuelleDatei(), tabelle_, zellen,
+    const auto ergebnis = speichereKurstabelle(fenster_.Sitzung().datei(), tabelle_, zellen,
                                                [](std::string_view t) { return dezimalzahlLesen(t); });
     switch (ergebnis.Ergebnis) {
     case TKursspeicherung::Art::FalscheEingabe:

@@ -56,8 +56,8 @@ void TFaktor_aendern_Weltzeit::showEvent(QShowEvent* e) {
 }
 
 void TFaktor_aendern_Weltzeit::FormShow() {
-    Label_Gebiet->setText(qs(fenster_.AktuellerGebietname()));
-    const TAusgabetextobject* e = markierterEintrag(fenster_);
+    Label_Gebiet->setText(qs(fenster_.Sitzung().gebietname()));
+    const TAusgabetextobject* e = fenster_.Sitzung().markierterEintrag();
     Label_Land->setText(e ? qs(landName(e->Satz.LandNr())) : QString());
     Label_Einheit->setText(e ? qs(e->Satz.Name()) : QString());
     Edit_Minuten->setText(e ? qs(minutenText(e->Satz.Faktor())) : QString());
@@ -73,20 +73,20 @@ void TFaktor_aendern_Weltzeit::OKBtnClick() {
         Edit_Minuten->setFocus();
         return;
     }
-    TAusgabetextobject* e = markierterEintrag(fenster_);
+    TAusgabetextobject* e = fenster_.Sitzung().markierterEintrag();
     if (!e) return;
     const auto ergebnis =
-        aendereWeltzeit(fenster_.AktuelleDatei(), *e, *minuten, cp(Edit_Sommerzeit->text()));
+        aendereWeltzeit(fenster_.Sitzung().datei(), *e, *minuten, cp(Edit_Sommerzeit->text()));
     if (!ergebnis) {
         meldeFehler(this, qs(ergebnis.Meldung));
         return;
     }
-    fenster_.FaktorGeaendert = true;
+    fenster_.Sitzung().FaktorGeaendert = true;
     accept();
 }
 
 void TFaktor_aendern_Weltzeit::reject() {
-    fenster_.FaktorGeaendert = false;
+    fenster_.Sitzung().FaktorGeaendert = false;
     QDialog::reject();
 }
 

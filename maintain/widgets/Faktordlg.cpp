@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/Qnt01.h"
 
 namespace qnt {
 
@@ -54,12 +53,6 @@ void faktordialogKnoepfe(QDialog* d, QPushButton*& ok, QPushButton*& abbrechen) 
     knoepfe->addWidget(ok);
     knoepfe->addWidget(abbrechen);
     static_cast<QVBoxLayout*>(d->layout())->addLayout(knoepfe);
-}
-
-TAusgabetextobject* markierterEintrag(TMyWindow& fenster) {
-    const int m = fenster.MarkierteZeile();
-    if (m < 0 || m >= static_cast<int>(fenster.Einheitenliste.size())) return nullptr;
-    return &fenster.Einheitenliste[static_cast<std::size_t>(m)];
 }
 
 } // namespace qnt

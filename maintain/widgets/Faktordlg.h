@@ -9,8 +9,6 @@ class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
-struct TAusgabetextobject;
 
 // Caption, fixed size, Arial 8 pt; the layout that the dialog fills.
 QGridLayout* faktordialogRahmen(QDialog* d, const QString& titel);
@@ -18,8 +16,5 @@ QGridLayout* faktordialogRahmen(QDialog* d, const QString& titel);
 QLabel* wertzeile(QDialog* d, QGridLayout* raster, const QString& titel);
 // OK (default) and Abbrechen at the bottom right.
 void faktordialogKnoepfe(QDialog* d, QPushButton*& ok, QPushButton*& abbrechen);
-
-// The entry marked in the main window's unit list, or nullptr.
-TAusgabetextobject* markierterEintrag(TMyWindow& fenster);
 
 } // namespace qnt

@@ -16,16 +16,7 @@
 
 namespace qnt {
 
-void gebieteNeuAuflisten(TMyWindow& fenster, int auswahl) {
-    {
-        const QSignalBlocker block(fenster.ComboBox1);
-        fenster.ComboBox1->clear();
-        for (const auto& g : fenster.Gebiete)
-            fenster.ComboBox1->addItem(qs(g.Gebietname));
-        fenster.ComboBox1->setCurrentIndex(auswahl);
-    }
-    fenster.ComboBox1Change();
-}
+void gebieteNeuAuflisten(TMyWindow& fenster, int auswahl) { fenster.GebietWaehlen(auswahl); }
 
 namespace {
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y) {
@@ -186,14 +177,14 @@ QWidget* TGebietNeuDlg::feld(GebietFeld f) const {
 
 void TGebietNeuDlg::BtnEinfuegenClick() {
     const TNeuesGebiet neu = Eingaben();
-    const auto fehler = pruefeNeuesGebiet(neu, fenster_.Gebiete);
+    const auto fehler = pruefeNeuesGebiet(neu, fenster_.Sitzung().Gebiete);
     for (const auto& f : fehler) {
         meldeInfo(this, qs(f.Meldung));
         feld(f.Feld)->setFocus();
     }
     if (!fehler.empty()) return;
     // Writes the data file, the index and the descriptions together, or nothing.
-    const std::size_t stelle = legeGebietAn(fenster_.Gebiete, fenster_.Gebietsinfo, neu);
+    const std::size_t stelle = legeGebietAn(fenster_.Sitzung().Gebiete, fenster_.Sitzung().Gebietsinfo, neu);
     gebieteNeuAuflisten(fenster_, static_cast<int>(stelle));
     accept();
 }

@@ -133,7 +133,7 @@ private slots:
             d->OKBtn->click();
         });
         w.EigeneEinheiteinfgen1Click();
-        QVERIFY(w.EinheitEingefuegt);
+        QVERIFY(w.Sitzung().EinheitEingefuegt);
         QVERIFY(m.boxen.isEmpty());
         const QByteArray datei = o.lies("L.DAT");
         QCOMPARE(datei.size(), 3 * 272);
@@ -161,7 +161,7 @@ private slots:
         test::SkriptMeldungen m;
         TMyWindow w;
         w.zeigeStart();
-        w.ErgebnisGueltig = true; // stays: no reload
+        w.Sitzung().ErgebnisGueltig = true; // stays: no reload
         auto* d = w.Dlg_eigene_einfuegen;
         bool offenGeblieben = false;
         test::imDialog(d, [&] {
@@ -176,8 +176,8 @@ private slots:
         QCOMPARE(m.texte(), QStringList{QStringLiteral(
                                 "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!")});
         QCOMPARE(m.boxen[0].art, MeldungArt::Information);
-        QVERIFY(!w.EinheitEingefuegt);
-        QVERIFY(w.ErgebnisGueltig);
+        QVERIFY(!w.Sitzung().EinheitEingefuegt);
+        QVERIFY(w.Sitzung().ErgebnisGueltig);
         QCOMPARE(o.lies("L.DAT").size(), 2 * 272);
     }
 
@@ -195,10 +195,10 @@ private slots:
             waehleLand(d->ComboBox_Land, "Iran");
             d->CancelBtn->click();
         });
-        w.ErgebnisGueltig = true;
+        w.Sitzung().ErgebnisGueltig = true;
         w.EigeneEinheiteinfgen1Click();
-        QVERIFY(!w.EinheitEingefuegt);
-        QVERIFY(w.ErgebnisGueltig); // not reloaded
+        QVERIFY(!w.Sitzung().EinheitEingefuegt);
+        QVERIFY(w.Sitzung().ErgebnisGueltig); // not reloaded
         QCOMPARE(o.lies("L.DAT"), vorher);
         // The next opening keeps the texts, but the country list starts afresh.
         test::imDialog(d, [&] {
@@ -209,7 +209,7 @@ private slots:
             d->OKBtn->click();
         });
         w.EigeneEinheiteinfgen1Click();
-        QVERIFY(w.EinheitEingefuegt);
+        QVERIFY(w.Sitzung().EinheitEingefuegt);
         QCOMPARE(test::satzAus(o.lies("L.DAT"), 0).LandNr(), 1);
         QCOMPARE(test::satzAus(o.lies("L.DAT"), 0).Faktor(), 0.5);
     }
@@ -336,7 +336,7 @@ private slots:
             d->OKBtn->click();
         });
         w.EigeneEinheiteinfgen1Click();
-        QVERIFY(w.EinheitEingefuegt);
+        QVERIFY(w.Sitzung().EinheitEingefuegt);
         QVERIFY(!o.existiert("L.DAT"));
         QCOMPARE(m.texte().value(0), QStringLiteral("Die Datei L.DAT konnte nicht geöffnet werden oder die "
                                                     "revidierte Datei konnte nicht geschrieben werden!"));

@@ -101,7 +101,7 @@ private slots:
         test::SkriptMeldungen m;
         TMyWindow w;
         w.zeigeStart();
-        w.ErgebnisGueltig = true;
+        w.Sitzung().ErgebnisGueltig = true;
         spaeter([&] {
             auto* d = w.Dlg_Einheit_einblenden;
             QCOMPARE(d->LabelStatus->text(), QStringLiteral("Es sind keine Einheiten ausgeblendet!"));
@@ -111,7 +111,7 @@ private slots:
             d->OKBtn->click();
         });
         w.Einheiteinblenden1Click();
-        QVERIFY(w.ErgebnisGueltig); // no reload
+        QVERIFY(w.Sitzung().ErgebnisGueltig); // no reload
     }
 
     void ausgeblendeteLoeschen() {
@@ -169,7 +169,7 @@ private slots:
             });
             w.Lnderauseinblenden1Click();
             QCOMPARE(w.ListBoxEinheit->count(), 3);
-            QVERIFY(w.LandAngezeigt[1]);
+            QVERIFY(w.Sitzung().LandAngezeigt[1]);
 
             spaeter([&] {
                 QVERIFY(d->CheckBox[1]->isChecked()); // set again from the window's state
@@ -181,7 +181,7 @@ private slots:
             QCOMPARE((QStringList{w.ListBoxEinheit->item(0)->text(), w.ListBoxEinheit->item(1)->text()}),
                      (QStringList{"Eigene", "Sonstige"}));
             for (int land = 1; land <= 91; ++land)
-                QCOMPARE(w.LandAngezeigt[static_cast<std::size_t>(land)], land == 4 || land == 5 || !landNrGueltig(land));
+                QCOMPARE(w.Sitzung().LandAngezeigt[static_cast<std::size_t>(land)], land == 4 || land == 5 || !landNrGueltig(land));
             w.close();
         }
         QByteArray erwartet(91, '0');

@@ -131,12 +131,12 @@ private slots:
             d->OKBtn->click();
         });
         w.Umrechnungsfaktorndern1Click();
-        QVERIFY(w.FaktorGeaendert);
-        QVERIFY(!w.ErgebnisGueltig);
+        QVERIFY(w.Sitzung().FaktorGeaendert);
+        QVERIFY(!w.Sitzung().ErgebnisGueltig);
         TEinheitSatz neu = test::satzAus(vorher, 1);
         neu.setzeFaktor(0.0025);
         QCOMPARE(o.lies("L.DAT"), mitSatz(vorher, 1, neu));
-        QCOMPARE(w.Einheitenliste[1].Satz.Faktor(), 0.0025);
+        QCOMPARE(w.Sitzung().liste()[1].Satz.Faktor(), 0.0025);
         QCOMPARE(w.MarkierteZeile(), 1);
         QCOMPARE(w.ListBoxEinheit->count(), 4);
         QCOMPARE(w.Label_gewaehlte_einheit->text(), QStringLiteral("Kilometer"));
@@ -177,7 +177,7 @@ private slots:
         TMyWindow w;
         w.zeigeStart();
         const QByteArray vorher = o.lies("L.DAT");
-        w.FaktorGeaendert = true;
+        w.Sitzung().FaktorGeaendert = true;
         auto* d = w.Faktor_aendern;
         bool offenGeblieben = false;
         test::imDialog(d, [&] {
@@ -187,14 +187,14 @@ private slots:
             QCOMPARE(d->Edit_Faktor->text(), QStringLiteral("1,0 m"));
             d->CancelBtn->click();
         });
-        w.ErgebnisGueltig = true;
+        w.Sitzung().ErgebnisGueltig = true;
         w.Umrechnungsfaktorndern1Click();
         QVERIFY(offenGeblieben);
         QCOMPARE(m.texte(),
                  QStringList{QStringLiteral("Falsche oder keine Angabe im Eingabefeld! Bitte ändern!")});
         QCOMPARE(m.boxen[0].art, MeldungArt::Information);
-        QVERIFY(!w.FaktorGeaendert);
-        QVERIFY(w.ErgebnisGueltig); // nothing refilled
+        QVERIFY(!w.Sitzung().FaktorGeaendert);
+        QVERIFY(w.Sitzung().ErgebnisGueltig); // nothing refilled
         QCOMPARE(o.lies("L.DAT"), vorher);
     }
 
@@ -204,7 +204,7 @@ private slots:
         test::SkriptMeldungen m;
         TMyWindow w;
         w.zeigeStart();
-        w.FaktorGeaendert = true;
+        w.Sitzung().FaktorGeaendert = true;
         auto* d = w.Faktor_aendern;
         bool offenGeblieben = false;
         test::imDialog(d, [&] {
@@ -212,8 +212,8 @@ private slots:
             d->Edit_Faktor->setText("2");
             d->OKBtn->click();
             offenGeblieben = d->isVisible();
-            QVERIFY(w.FaktorGeaendert); // keeps its previous value
-            QCOMPARE(w.Einheitenliste[0].Satz.Faktor(), 0.3048);
+            QVERIFY(w.Sitzung().FaktorGeaendert); // keeps its previous value
+            QCOMPARE(w.Sitzung().liste()[0].Satz.Faktor(), 0.3048);
             d->CancelBtn->click();
         });
         w.Umrechnungsfaktorndern1Click();
@@ -253,7 +253,7 @@ private slots:
         neu.setzeFaktor(1);
         neu.setzeUebersetzung("April..Oktober");
         QCOMPARE(o.lies("Z.DAT"), mitSatz(vorher, 2, neu));
-        QVERIFY(w.Einheitenliste[2].Satz == neu);
+        QVERIFY(w.Sitzung().liste()[2].Satz == neu);
         QCOMPARE(w.MarkierteZeile(), 2);
         QCOMPARE(w.Info_Uebersetzung2->text(), QStringLiteral("April..Oktober"));
     }
@@ -294,7 +294,7 @@ private slots:
         waehle(w, Gebiet(gebiet));
         w.ListBoxEinheit->setCurrentRow(1);
         w.Edit_Eingabe->setText("1");
-        w.AutoRechnen = true;
+        w.Sitzung().AutoRechnen = true;
         QDialog* d = gebiet == Weltzeit ? static_cast<QDialog*>(w.Faktor_aendern_Weltzeit)
                                         : static_cast<QDialog*>(w.Faktor_aendern);
         test::imDialog(d, [&] {
@@ -308,16 +308,16 @@ private slots:
                 w.Faktor_aendern->OKBtn->click();
         });
         w.Umrechnungsfaktorndern1Click();
-        QVERIFY(w.FaktorGeaendert);
+        QVERIFY(w.Sitzung().FaktorGeaendert);
         QCOMPARE(w.MarkierteZeile(), 1);
-        QCOMPARE(w.ErgebnisGueltig, gerechnet);
+        QCOMPARE(w.Sitzung().ErgebnisGueltig, gerechnet);
         if (gerechnet) {
             // 1 marked unit (now 2 m) in every unit: the changed unit itself gives 1, the metre 2.
-            QVERIFY(!w.Einheitenliste[2].ErgebnisWiss.empty());
-            QCOMPARE(w.Einheitenliste[2].ErgebnisWiss, std::string(" 2,000000E+0000"));
-            QCOMPARE(w.Einheitenliste[1].ErgebnisWiss, std::string(" 1,000000E+0000"));
+            QVERIFY(!w.Sitzung().liste()[2].ErgebnisWiss.empty());
+            QCOMPARE(w.Sitzung().liste()[2].ErgebnisWiss, std::string(" 2,000000E+0000"));
+            QCOMPARE(w.Sitzung().liste()[1].ErgebnisWiss, std::string(" 1,000000E+0000"));
         } else {
-            QVERIFY(w.Einheitenliste[1].ErgebnisWiss.empty());
+            QVERIFY(w.Sitzung().liste()[1].ErgebnisWiss.empty());
         }
     }
 };

@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(w.ComboBox1->currentText(), name);
         QCOMPARE(zeilen(w.ListBoxEinheit), QStringList{"Bel"});
         QCOMPARE(w.Label_gewaehlte_einheit->text(), QStringLiteral("Bel"));
-        QCOMPARE(w.Gebiete[static_cast<std::size_t>(stelle)].Bezug, std::string("Bel"));
+        QCOMPARE(w.Sitzung().Gebiete[static_cast<std::size_t>(stelle)].Bezug, std::string("Bel"));
         w.SpeedButton2Click();
         QCOMPARE(m.texte().last(),
                  QString(stelle == 0 ? "" : "\r\n") + name + ": \r\nErste Zeile\r\nzweite Zeile\r\n");
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(m.boxen[0].titel, QStringLiteral("Fehler"));
         QVERIFY(d->isVisible());
         QCOMPARE(alleDateien(o), vorher);
-        QCOMPARE(w.Gebiete.size(), std::size_t(5));
+        QCOMPARE(w.Sitzung().Gebiete.size(), std::size_t(5));
         // Once the disk takes it again, the same input goes through.
         d->BtnEinfuegen->click();
         QVERIFY(!d->isVisible());
@@ -367,7 +367,7 @@ private slots:
         QCOMPARE(w.ComboBox1->currentIndex(), 0);
         QCOMPARE(zeilen(w.ListBoxEinheit), (QStringList{"Meter pro Sekundenquadrat", "Gal"}));
         m.leeren();
-        w.ComboBox1->setCurrentIndex(1);
+        w.GebietWaehlen(1);
         w.SpeedButton2Click();
         QCOMPARE(m.texte(), QStringList{"\r\nLänge: \r\nStrecken.\r\n"});
     }
@@ -435,7 +435,7 @@ private slots:
         QCOMPARE(alleDateien(o), vorher);
         QCOMPARE(w.ComboBox1->count(), 5);
         QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("Länge"));
-        QCOMPARE(w.Gebiete.size(), std::size_t(5));
+        QCOMPARE(w.Sitzung().Gebiete.size(), std::size_t(5));
     }
 };
 

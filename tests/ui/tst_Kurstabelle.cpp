@@ -164,13 +164,13 @@ private slots:
             QCOMPARE(f.g->currentColumn(), 2);
             f.d->BitBtn_Abbrechen->click();
         });
-        f.w.ErgebnisGueltig = true;
+        f.w.Sitzung().ErgebnisGueltig = true;
         f.w.Umrechnungsfaktorndern1Click();
         QVERIFY(offenGeblieben);
         QCOMPARE(f.m.texte(), QStringList{QStringLiteral("Falsche Eingabe, bitte berichtigen!")});
         QCOMPARE(f.m.boxen[0].art, MeldungArt::Fehler);
         QCOMPARE(f.o.lies("W.DAT"), vorher);
-        QVERIFY(f.w.ErgebnisGueltig); // Abbrechen reloads nothing
+        QVERIFY(f.w.Sitzung().ErgebnisGueltig); // Abbrechen reloads nothing
     }
 
     void speichern() {
@@ -206,7 +206,7 @@ private slots:
             QVERIFY(test::satzAus(nachher, k) == test::satzAus(vorher, k));
         // The category was loaded again: the list carries the saved rates.
         QCOMPARE(f.w.ListBoxEinheit->count(), kAnzahl - 1);
-        QCOMPARE(f.w.Einheitenliste[0].Satz.Faktor(), 0.9);
+        QCOMPARE(f.w.Sitzung().liste()[0].Satz.Faktor(), 0.9);
         QVERIFY(!f.o.existiert("TEMP.DAT"));
         // Opened again, the emptied rate stays empty.
         test::imDialog(f.d, [&] { QCOMPARE(text(f.g, 2, 2), QString()); });
@@ -249,7 +249,7 @@ private slots:
         });
         f.w.Umrechnungsfaktorndern1Click();
         QCOMPARE(f.o.lies("W.DAT"), vorher);
-        QCOMPARE(f.w.Einheitenliste[0].Satz.Faktor(), 0.92);
+        QCOMPARE(f.w.Sitzung().liste()[0].Satz.Faktor(), 0.92);
     }
 
     void misslungenesSpeichernLaesstDieDateiGanz() {
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(f.m.texte().value(0), QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden oder die "
                                                       "revidierte Datei konnte nicht geschrieben werden!"));
         QCOMPARE(f.o.lies("W.DAT"), vorher);
-        QCOMPARE(f.w.Einheitenliste[0].Satz.Faktor(), 0.92);
+        QCOMPARE(f.w.Sitzung().liste()[0].Satz.Faktor(), 0.92);
     }
 
     void unlesbareDateiWirdNichtUeberschrieben() {

@@ -266,7 +266,7 @@ private slots:
         const QByteArray datei = o.lies("L.DAT");
         QCOMPARE(datei.at(0), angezeigt);
         QCOMPARE(datei.mid(1), kLaenge.mid(1)); // no other byte changes
-        QCOMPARE(w.LandAngezeigt[39], landSichtbar);
+        QCOMPARE(w.Sitzung().LandAngezeigt[39], landSichtbar);
         QCOMPARE(offenGeblieben, !gesprungen);
         QCOMPARE(d->Trefferliste.at(0).Angezeigt, std::uint8_t(0)); // the hit keeps what the search read
         if (gesprungen) {
@@ -303,7 +303,7 @@ private slots:
         QCOMPARE(w.Label_gewaehlte_einheit->text(), QStringLiteral("Stunde"));
         QCOMPARE(w.Info_Kurzzeichen2->text(), QStringLiteral("h"));
         // The calculation after the dialog takes the found unit as its source.
-        QVERIFY(w.ErgebnisGueltig);
+        QVERIFY(w.Sitzung().ErgebnisGueltig);
         QCOMPARE(w.Label_Ausgangseinheit->text(), QStringLiteral("2  Stunde"));
         QCOMPARE(w.ListBoxEinheit->currentRow(), 2);
         QVERIFY(w.ListBoxEinheit->isVisible());
@@ -345,7 +345,7 @@ private slots:
         QCOMPARE(m.texte(), (QStringList{kFrageEinheit, "Datei nicht gefunden"}));
         QCOMPARE(m.boxen[1].titel, QStringLiteral("Fehler"));
         QVERIFY(d->isVisible());
-        QVERIFY(!w.LandAngezeigt[39]);
+        QVERIFY(!w.Sitzung().LandAngezeigt[39]);
         QCOMPARE(w.ComboBox1->currentText(), QStringLiteral("Zeit"));
     }
 };
