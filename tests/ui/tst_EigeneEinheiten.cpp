@@ -117,7 +117,7 @@ private slots:
     void falscherFaktorUndWiederOeffnen() {
         test::Fensterprobe p(datenbank);
         const QByteArray vorher = p.o.lies("L.DAT");
-        p.w().ErgebnisGueltig = true; // stays: no reload
+        p.w().Sitzung().ErgebnisGueltig = true; // stays: no reload
         auto* d = p.w().Dlg_eigene_einfuegen;
         bool offenGeblieben = false;
         test::imDialog(d, [&] {
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(p.m.texte(), QStringList{QStringLiteral(
                                   "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!")});
         QCOMPARE(p.m.boxen[0].art, MeldungArt::Information);
-        QVERIFY(p.w().ErgebnisGueltig);
+        QVERIFY(p.w().Sitzung().ErgebnisGueltig);
         QCOMPARE(p.o.lies("L.DAT"), vorher);
         test::imDialog(d, [&] {
             QCOMPARE(d->Edit_Name->text(), QStringLiteral("Elle"));

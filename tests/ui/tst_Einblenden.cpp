@@ -78,7 +78,7 @@ private slots:
             datenbank(o);
             o.schreibe("L.DAT", test::satzDatei({{"C", 1}}));
         });
-        p.w().ErgebnisGueltig = true;
+        p.w().Sitzung().ErgebnisGueltig = true;
         auto* d = p.w().Dlg_Einheit_einblenden;
         test::imDialog(d, [&] {
             QCOMPARE(d->LabelStatus->text(), QStringLiteral("Es sind keine Einheiten ausgeblendet!"));
@@ -88,7 +88,7 @@ private slots:
             d->OKBtn->click();
         });
         p.w().Einheiteinblenden1Click();
-        QVERIFY(p.w().ErgebnisGueltig); // no reload
+        QVERIFY(p.w().Sitzung().ErgebnisGueltig); // no reload
     }
 
     // Deleting the hidden units asks first, and reports.

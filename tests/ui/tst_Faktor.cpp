@@ -39,7 +39,7 @@ void markiertUndAutomatisch(test::Fensterprobe& p, const char* gebiet) {
     p.waehle(QString::fromUtf8(gebiet));
     p.w().ListBoxEinheit->setCurrentRow(1);
     p.w().Edit_Eingabe->setText("1");
-    p.w().AutoRechnen = true;
+    p.w().Sitzung().AutoRechnen = true;
 }
 
 } // namespace
@@ -107,8 +107,8 @@ private slots:
         QCOMPARE(p.w().MarkierteZeile(), 1);
         QVERIFY(p.m.boxen.isEmpty());
         // 1 marked unit (now 2 m) in every unit: the metre gives 2.
-        QVERIFY(p.w().ErgebnisGueltig);
-        QCOMPARE(p.w().Einheitenliste[2].ErgebnisWiss, std::string(" 2,000000E+0000"));
+        QVERIFY(p.w().Sitzung().ErgebnisGueltig);
+        QCOMPARE(p.w().Sitzung().liste()[2].ErgebnisWiss, std::string(" 2,000000E+0000"));
     }
 
     // Minutes and summer time reach the record; world time is never calculated again afterwards.
@@ -131,7 +131,7 @@ private slots:
         neu.setzeUebersetzung("April..Oktober");
         QCOMPARE(p.o.lies("Z.DAT"), mitSatz(vorher, 1, neu));
         QCOMPARE(p.w().Info_Uebersetzung2->text(), QStringLiteral("April..Oktober"));
-        QVERIFY(!p.w().ErgebnisGueltig);
+        QVERIFY(!p.w().Sitzung().ErgebnisGueltig);
     }
 
     // The dialog stays open with what was typed, reports, and leaves the file and the list as they were.
@@ -155,7 +155,7 @@ private slots:
         QFETCH(int, art);
         test::Fensterprobe p(datenbank);
         const QByteArray vorher = p.o.lies("L.DAT");
-        p.w().ErgebnisGueltig = true;
+        p.w().Sitzung().ErgebnisGueltig = true;
         auto* d = p.w().Faktor_aendern;
         bool offenGeblieben = false;
         test::imDialog(d, [&] {
@@ -171,8 +171,8 @@ private slots:
         QCOMPARE(p.m.texte(), QStringList{meldung});
         QCOMPARE(int(p.m.boxen[0].art), art);
         QCOMPARE(p.o.lies("L.DAT"), dateiFehlt ? QByteArray() : vorher);
-        QCOMPARE(p.w().Einheitenliste[0].Satz.Faktor(), 0.3048);
-        QVERIFY(p.w().ErgebnisGueltig); // nothing refilled
+        QCOMPARE(p.w().Sitzung().liste()[0].Satz.Faktor(), 0.3048);
+        QVERIFY(p.w().Sitzung().ErgebnisGueltig); // nothing refilled
     }
 };
 

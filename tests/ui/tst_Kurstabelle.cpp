@@ -89,7 +89,7 @@ private slots:
         QVERIFY(test::satzAus(nachher, 0) == dollar);
         QCOMPARE(test::satzAus(nachher, 3).Faktor(), 1.1);
         QCOMPARE(nachher.mid(272, 2 * 272), p.vorher.mid(272, 2 * 272));
-        QCOMPARE(p.w().Einheitenliste[0].Satz.Faktor(), 0.9);
+        QCOMPARE(p.w().Sitzung().liste()[0].Satz.Faktor(), 0.9);
     }
 
     // A wrong rate is reported and marked, the dialog stays open, and Abbrechen writes nothing.

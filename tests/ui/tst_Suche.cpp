@@ -140,7 +140,7 @@ private slots:
         const QByteArray datei = p.o.lies("L.DAT");
         QCOMPARE(datei.at(0), angezeigt);
         QCOMPARE(datei.mid(1), kLaenge.mid(1)); // no other byte changes
-        QCOMPARE(p.w().LandAngezeigt[39], landSichtbar);
+        QCOMPARE(p.w().Sitzung().LandAngezeigt[39], landSichtbar);
         QCOMPARE(offenGeblieben, !gesprungen);
         if (gesprungen) {
             QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Länge"));
@@ -197,7 +197,7 @@ private slots:
         p.w().Einheitsuchen1Click();
         QCOMPARE(p.m.texte(), (QStringList{kFrageEinheit, "Datei nicht gefunden"}));
         QCOMPARE(p.m.boxen[1].art, MeldungArt::Fehler);
-        QVERIFY(!p.w().LandAngezeigt[39]);
+        QVERIFY(!p.w().Sitzung().LandAngezeigt[39]);
         QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Zeit"));
     }
 };
