@@ -1,8 +1,4 @@
 // The currency rate table: opened by the factor command in "Währungen", edited as a grid, saved as a whole.
-#include <QtTest>
-
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 
 #include "Fensterprobe.h"
@@ -27,7 +23,9 @@ void datenbank(const test::Datenordner& o) {
     o.schreibe("QNT5.INI", test::einstellungen("2"));
 }
 
-QString text(const QTableWidget* t, int r, int s) { return t->item(r, s) ? t->item(r, s)->text() : QString(); }
+QString text(const QTableWidget* t, int r, int s) {
+    return t->item(r, s) ? t->item(r, s)->text() : QString();
+}
 
 struct Probe : test::Fensterprobe {
     TFaktor_aender_Waehrung_neu* d = w().Faktor_aender_Waehrung_neu;
@@ -89,7 +87,7 @@ private slots:
         QVERIFY(test::satzAus(nachher, 0) == dollar);
         QCOMPARE(test::satzAus(nachher, 3).Faktor(), 1.1);
         QCOMPARE(nachher.mid(272, 2 * 272), p.vorher.mid(272, 2 * 272));
-        QCOMPARE(p.w().Sitzung().liste()[0].Satz.Faktor(), 0.9);
+        QCOMPARE(p.s().liste()[0].Satz.Faktor(), 0.9);
     }
 
     // A wrong rate is reported and marked, the dialog stays open, and Abbrechen writes nothing.
@@ -122,8 +120,9 @@ private slots:
             setzeFehlerHaken({});
         });
         QVERIFY(!p.d->isVisible());
-        QCOMPARE(p.m.texte(), QStringList{QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden oder "
-                                                         "die revidierte Datei konnte nicht geschrieben werden!")});
+        QCOMPARE(p.m.texte(),
+                 QStringList{QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden oder "
+                                            "die revidierte Datei konnte nicht geschrieben werden!")});
         QCOMPARE(p.o.lies("W.DAT"), p.vorher);
 
         p.m.leeren();
