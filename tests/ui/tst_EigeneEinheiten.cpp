@@ -45,13 +45,6 @@ void waehle(TMyWindow& w, Gebiet g) {
 
 // Runs `aktion` once the modal loop of `d` is running; whatever happens, the open dialog is closed
 // afterwards, so a failed check cannot leave the test waiting.
-QStringList zeilen(const QListWidget* l) {
-    QStringList z;
-    for (int i = 0; i < l->count(); ++i)
-        z << l->item(i)->text();
-    return z;
-}
-
 // A record as an own unit is written: shown, "j", zero bytes wherever nothing is written.
 TEinheitSatz eigenerSatz(int land, const char* name, const char* kurz, double faktor) {
     TEinheitSatz s;
@@ -142,7 +135,7 @@ private slots:
         erwartet.setzeEinsatzgebiet("Wandern");
         QVERIFY(test::satzAus(datei, 0) == erwartet);
         QCOMPARE(test::satzAus(datei, 1).Name(), std::string("Meile"));
-        QCOMPARE(zeilen(w.ListBoxEinheit), (QStringList{"meile", "Meile", "Millimeter"}));
+        QCOMPARE(test::einheitennamen(w.ListBoxEinheit), (QStringList{"meile", "Meile", "Millimeter"}));
         QCOMPARE(w.MarkierteZeile(), 0);
         QVERIFY(!o.existiert("TEMP.DAT"));
     }
@@ -289,7 +282,7 @@ private slots:
         erwartet.setzeUebersetzung("Juni 2024");
         erwartet.setzeCaWert("ca. 2 Euro");
         QVERIFY(test::satzAus(datei, 1) == erwartet);
-        QCOMPARE(zeilen(w.ListBoxEinheit), (QStringList{"Dollar", "Taler", "Yen"}));
+        QCOMPARE(test::einheitennamen(w.ListBoxEinheit), (QStringList{"Dollar", "Taler", "Yen"}));
         w.ListBoxEinheit->setCurrentRow(1);
         QCOMPARE(w.Info_ca_wert2->text(), QStringLiteral("ca. 2 Euro"));
     }
@@ -319,7 +312,7 @@ private slots:
         TEinheitSatz erwartet = eigenerSatz(78, "Azoren", "", -1.5);
         erwartet.setzeUebersetzung(cp(QStringLiteral("März..Oktober")));
         QVERIFY(test::satzAus(o.lies("Z.DAT"), 0) == erwartet);
-        QCOMPARE(zeilen(w.ListBoxEinheit), (QStringList{"Azoren", "Berlin", "Tokio"}));
+        QCOMPARE(test::einheitennamen(w.ListBoxEinheit), (QStringList{"Azoren", "Berlin", "Tokio"}));
     }
 
     void fehlgeschlageneRevisionLaedtTrotzdem() {

@@ -40,7 +40,7 @@ QByteArray ini(const char* pos, const char* sort = "0", const char* wiss = "0", 
 
 QStringList zeilen(const TMyWindow& w) {
     QStringList l;
-    for (int i = 0; i < w.ListBoxEinheit->count(); ++i) l << w.ListBoxEinheit->item(i)->text();
+    l = test::einheitennamen(w.ListBoxEinheit);
     return l;
 }
 
