@@ -19,7 +19,7 @@
 #include "reference/widgets/Ueber.h"
 #include "search/widgets/Suchdlg.h"
 
-#include <QListWidget>
+#include "list/widgets/EinheitenModell.h"
 #include <QScopeGuard>
 
 namespace qnt {
@@ -104,7 +104,7 @@ void TMyWindow::Einheitsuchen1Click() {
     ListBoxEinheit->hide();
     const auto wiederZeigen = qScopeGuard([this] {
         ListBoxEinheit->show();
-        if (auto* zeile = ListBoxEinheit->currentItem()) ListBoxEinheit->scrollToItem(zeile);
+        if (const QModelIndex zeile = ListBoxEinheit->currentIndex(); zeile.isValid()) ListBoxEinheit->scrollTo(zeile);
     });
     Such_Dialog->exec();
     AutomatischeNeuberechnung();

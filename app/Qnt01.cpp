@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -25,6 +24,7 @@
 #include "app/Symbole.h"
 #include "app/Text.h"
 #include "data/Einstellungen.h"
+#include "list/widgets/EinheitenModell.h"
 #include "list/widgets/ZeilenDelegate.h"
 
 namespace qnt {
@@ -117,7 +117,9 @@ void TMyWindow::SteuerelementeAnlegen() {
     Info_reg_Unterschiede = neuesLabel(Panel1, {}, 5, 245, rot);
     Info_zeit_unterschiede = neuesLabel(Panel1, {}, 5, 260, rot);
 
-    ListBoxEinheit = new QListWidget(flaeche);
+    ListBoxEinheit = new TEinheitenAnsicht(flaeche);
+    Einheitenmodell = new TEinheitenModell(sitzung_, ListBoxEinheit);
+    ListBoxEinheit->setModel(Einheitenmodell);
     ListBoxEinheit->setGeometry(226, 46, 327, 280);
     ListBoxEinheit->setUniformItemSizes(true);
     ListBoxEinheit->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -162,8 +164,8 @@ void TMyWindow::SteuerelementeAnlegen() {
     connect(SpeedButton3, &QToolButton::clicked, this, sicher(this, &TMyWindow::Einheitausblenden1Click));
     connect(SpeedButton4, &QToolButton::clicked, this, sicher(this, &TMyWindow::Einheitsuchen1Click));
     connect(Rechentaste, &QPushButton::clicked, this, sicher(this, &TMyWindow::RechentasteClick));
-    connect(ListBoxEinheit, &QListWidget::currentRowChanged, this, sicher(this, &TMyWindow::ListBoxEinheitClick));
-    connect(ListBoxEinheit, &QListWidget::customContextMenuRequested, this,
+    connect(ListBoxEinheit, &TEinheitenAnsicht::currentRowChanged, this, sicher(this, &TMyWindow::ListBoxEinheitClick));
+    connect(ListBoxEinheit, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->exec(ListBoxEinheit->viewport()->mapToGlobal(p)); });
     connect(Timer1, &QTimer::timeout, this, sicher(this, &TMyWindow::Timer1Timer));
 }
@@ -220,7 +222,7 @@ void TMyWindow::FormClose() {
     Zeige(berichte);
     {
         const QSignalBlocker block(ListBoxEinheit);
-        ListBoxEinheit->clear();
+        Einheitenmodell->neuAufbauen();
     }
     hilfeBeenden();
 }
@@ -276,8 +278,7 @@ void TMyWindow::Zeige(const TBerichte& berichte, QWidget* eltern) {
 
 void TMyWindow::ZeilenZeigen() {
     const QSignalBlocker block(ListBoxEinheit);
-    ListBoxEinheit->clear();
-    for (const auto& e : sitzung_.liste()) ListBoxEinheit->addItem(qs(e.Satz.Name()));
+    Einheitenmodell->neuAufbauen();
     if (sitzung_.markiert() >= 0) ListBoxEinheit->setCurrentRow(sitzung_.markiert());
 }
 
@@ -316,7 +317,7 @@ void TMyWindow::AutomatischeNeuberechnung() {
     if (sitzung_.neuberechnungFaellig(Edit_Eingabe->text().isEmpty())) RechentasteClick();
 }
 
-void TMyWindow::ListenzeilenNeuZeichnen() { ListBoxEinheit->viewport()->update(); }
+void TMyWindow::ListenzeilenNeuZeichnen() { Einheitenmodell->ergebnisseGeaendert(); }
 
 // ---------------------------------------------------------------- list commands
 
@@ -365,7 +366,7 @@ void TMyWindow::Einheitausblenden1Click() {
     if (!a.Ausgefuehrt) return;
     {
         const QSignalBlocker block(ListBoxEinheit);
-        delete ListBoxEinheit->takeItem(std::max(0, vorher));
+        Einheitenmodell->zeileEntfernt(std::max(0, vorher));
         if (sitzung_.markiert() >= 0) ListBoxEinheit->setCurrentRow(sitzung_.markiert());
     }
     ErgebnisUeberschriftLoeschen();
@@ -460,7 +461,7 @@ void TMyWindow::RechentasteClick() {
     if (sitzung_.liste().empty()) return;
     const int oben = ListBoxEinheit->verticalScrollBar()->value();
     struct Wiederherstellen {
-        QListWidget* liste;
+        QAbstractItemView* liste;
         int wert;
         ~Wiederherstellen() { liste->verticalScrollBar()->setValue(wert); }
     } wiederherstellen{ListBoxEinheit, oben};

@@ -11,7 +11,6 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -19,6 +18,8 @@ class QToolButton;
 
 namespace qnt {
 
+class TEinheitenAnsicht;
+class TEinheitenModell;
 class TLaender_Dlg;
 class TDlg_Einheit_einblenden;
 class TDlg_eigene_einfuegen;
@@ -88,7 +89,8 @@ public:
     QLabel* Info_Zeitraum2 = nullptr;
     QLabel* Info_reg_Unterschiede = nullptr;
     QLabel* Info_zeit_unterschiede = nullptr;
-    QListWidget* ListBoxEinheit = nullptr;
+    TEinheitenAnsicht* ListBoxEinheit = nullptr;
+    TEinheitenModell* Einheitenmodell = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* Edit_Eingabe = nullptr;
     QLabel* Label_gewaehlte_einheit = nullptr;

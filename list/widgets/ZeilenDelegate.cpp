@@ -1,6 +1,7 @@
 #include "list/widgets/ZeilenDelegate.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
 
@@ -40,9 +41,12 @@ void ZeilenDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option, 
         const int rechts = r.right() + 1;
         const int xName = static_cast<int>(std::lround(rechts / 3.0));
         const QRect textZeile(r.left(), r.top(), r.width(), kZeilenhoehe);
-        maler->drawText(QRect(xName, r.top(), rechts - xName, kZeilenhoehe), Qt::AlignLeft | Qt::AlignVCenter,
-                        qs(e.Satz.Name()));
-        maler->drawPixmap(rechts - 2 * kZeilenhoehe, r.top(), flagge(e.Satz.LandNr()));
+        const int xFlagge = rechts - 2 * kZeilenhoehe;
+        // A name too long for its space ends in an ellipsis before the flag; the tool tip holds it whole.
+        const QString name = QFontMetrics(option.font).elidedText(qs(e.Satz.Name()), Qt::ElideRight,
+                                                                  xFlagge - kAbstand - xName);
+        maler->drawText(QRect(xName, r.top(), rechts - xName, kZeilenhoehe), Qt::AlignLeft | Qt::AlignVCenter, name);
+        maler->drawPixmap(xFlagge, r.top(), flagge(e.Satz.LandNr()));
         if (sitzung_.ErgebnisGueltig) {
             const std::string& text = sitzung_.wissAnzeige() ? e.ErgebnisWiss : e.ErgebnisFest;
             maler->drawText(textZeile, Qt::AlignLeft | Qt::AlignVCenter, qs(text));

@@ -10,6 +10,7 @@ class ZeilenDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     static constexpr int kZeilenhoehe = 16;
+    static constexpr int kAbstand = 3; // between a cut name and the flag
     explicit ZeilenDelegate(const TSitzung& sitzung, QObject* eltern = nullptr);
     void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
