@@ -7,12 +7,6 @@
 
 namespace qnt {
 
-TLandAngezeigt alleLaenderAngezeigt() {
-    TLandAngezeigt a;
-    a.fill(true);
-    return a;
-}
-
 namespace {
 // Builds the record right inside the new list entry: a TEinheitSatz made first would be copied once more.
 struct SatzAus {
@@ -86,9 +80,9 @@ std::string datendateiMeldung(std::string_view dateiname) {
     return "Die Datei " + std::string(dateiname) + " konnte nicht ge\xF6" "ffnet werden!";
 }
 
-std::string uebersetzungsUeberschrift(std::string_view gebietname) {
-    if (gebietname == kWaehrungen) return "Stand: ";
-    if (gebietname == kWeltzeit) return "Sommerzeit (+ 1 Stunde): ";
+std::string uebersetzungsUeberschrift(Gebietsart art) {
+    if (art == Gebietsart::Waehrungen) return "Stand: ";
+    if (art == Gebietsart::Weltzeit) return "Sommerzeit (+ 1 Stunde): ";
     return "\xDC" "bersetzung: ";
 }
 

@@ -10,23 +10,20 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
 #include "convert/Zahlen.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/EigeneEinheiten.h"
 #include "maintain/widgets/Laenderliste.h"
 
 namespace qnt {
 
-TEigeneEinheitDlg::TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, const QString& namenLabel)
-    : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(titel);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+TEigeneEinheitDlg::TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, const QString& titel,
+                                     const QString& namenLabel)
+    : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, titel);
 
     auto* aussen = new QVBoxLayout(this);
     aussen->setSizeConstraint(QLayout::SetFixedSize);
@@ -49,6 +46,7 @@ TEigeneEinheitDlg::TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, c
     land->setBuddy(ComboBox_Land);
     raster_->addWidget(land, zeile_, 0);
     raster_->addWidget(ComboBox_Land, zeile_++, 1);
+    felder_.push_back(ComboBox_Land);
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
@@ -63,7 +61,7 @@ TEigeneEinheitDlg::TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, c
     knoepfe->addWidget(CancelBtn);
     aussen->addLayout(knoepfe);
 
-    connect(OKBtn, &QPushButton::clicked, this, [this] { mitFehlerbericht([this] { OKBtnClick(); }); });
+    connect(OKBtn, &QPushButton::clicked, this, sicher(this, &TEigeneEinheitDlg::OKBtnClick));
     connect(CancelBtn, &QPushButton::clicked, this, &TEigeneEinheitDlg::reject);
 }
 
@@ -74,6 +72,7 @@ QLineEdit* TEigeneEinheitDlg::neuesFeld(const QString& label, int laenge) {
     l->setBuddy(feld);
     raster_->addWidget(l, zeile_, 0);
     raster_->addWidget(feld, zeile_++, 1);
+    felder_.push_back(feld);
     return feld;
 }
 
@@ -83,6 +82,7 @@ void TEigeneEinheitDlg::faktorfeld(const QString& label, bool daneben, int laeng
     Label_Faktor = new QLabel(label, this);
     Label_Faktor->setBuddy(Edit_Faktor);
     Label_Bezug = new QLabel(this);
+    felder_.push_back(Edit_Faktor);
     if (daneben) {
         raster_->addWidget(Label_Faktor, zeile_, 0);
         Edit_Faktor->setFixedWidth(60);
@@ -97,6 +97,10 @@ void TEigeneEinheitDlg::faktorfeld(const QString& label, bool daneben, int laeng
 }
 
 void TEigeneEinheitDlg::abschliessen() {
+    // The buttons exist before the subclass adds its rows; Tab still reaches them last.
+    felder_.push_back(OKBtn);
+    felder_.push_back(CancelBtn);
+    tabfolge(felder_);
     layout()->activate();
 }
 
@@ -108,8 +112,7 @@ void TEigeneEinheitDlg::showEvent(QShowEvent* e) {
 void TEigeneEinheitDlg::FormShow() {
     fuelleLaenderliste(ComboBox_Land);
     if (mitBezug()) {
-        const int i = fenster_.GewaehlterGebietsIndex();
-        Label_Bezug->setText(i < 0 ? QString() : qs(fenster_.Gebiete[static_cast<std::size_t>(i)].Bezug));
+        Label_Bezug->setText(qs(fenster_.Sitzung().bezug()));
     }
     // The texts stay as typed at the previous opening.
     Edit_Name->setFocus();
@@ -123,15 +126,15 @@ void TEigeneEinheitDlg::OKBtnClick() {
         return;
     }
     const TEinheitSatz neu = satz(*faktor);
-    const auto ergebnis = fuegeEinheitEin(fenster_.AktuelleDatei(), neu);
+    const auto ergebnis = fuegeEinheitEin(fenster_.Sitzung().datei(), neu);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
     // Also after a failed revision: the reload then shows the file as it is.
-    fenster_.EinheitEingefuegt = true;
+    fenster_.Sitzung().EinheitEingefuegt = true;
     accept();
 }
 
 void TEigeneEinheitDlg::reject() {
-    fenster_.EinheitEingefuegt = false;
+    fenster_.Sitzung().EinheitEingefuegt = false;
     QDialog::reject();
 }
 

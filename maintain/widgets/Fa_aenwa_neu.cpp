@@ -11,10 +11,12 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
 #include "convert/Zahlen.h"
 #include "list/Einheitenliste.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 
 namespace qnt {
 
@@ -49,15 +51,9 @@ QTableWidgetItem* zelle(const std::string& text, bool editierbar) {
 }
 } // namespace
 
-TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
-    : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TFensterzugang& fenster, QWidget* eltern)
+    : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
 
     StringGrid1 = new QTableWidget(0, kSpalten, this);
     StringGrid1->verticalHeader()->hide();
@@ -127,10 +123,12 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
     knoepfe->addWidget(BitBtn_Speichern);
     knoepfe->addWidget(BitBtn_Abbrechen);
     aussen->addLayout(knoepfe);
+    tabfolge({StringGrid1, BitBtn_Land, BitBtn_Einheit, BitBtn_Speichern, BitBtn_Abbrechen});
 
     connect(BitBtn_Speichern, &QPushButton::clicked, this,
             sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick));
-    connect(BitBtn_Land, &QPushButton::clicked, this, sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_LandClick));
+    connect(BitBtn_Land, &QPushButton::clicked, this,
+            sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_LandClick));
     connect(BitBtn_Einheit, &QPushButton::clicked, this,
             sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_EinheitClick));
     connect(BitBtn_Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
@@ -149,7 +147,7 @@ void TFaktor_aender_Waehrung_neu::hideEvent(QHideEvent* e) {
 
 void TFaktor_aender_Waehrung_neu::FormShow() {
     Memo1->setText(hinweis());
-    const std::string datei = fenster_.AktuelleDatei();
+    const std::string datei = fenster_.Sitzung().datei();
     geladen_ = ladeKurstabelle(datei, tabelle_);
     tabelleFuellen();
     BitBtn_Land->setEnabled(true);
@@ -203,7 +201,7 @@ void TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick() {
     };
     for (int r = 0; r < StringGrid1->rowCount(); ++r)
         zellen.push_back({text(r, 2), text(r, 3), text(r, 4)});
-    const auto ergebnis = speichereKurstabelle(fenster_.AktuelleDatei(), tabelle_, zellen,
+    const auto ergebnis = speichereKurstabelle(fenster_.Sitzung().datei(), tabelle_, zellen,
                                                [](std::string_view t) { return dezimalzahlLesen(t); });
     switch (ergebnis.Ergebnis) {
     case TKursspeicherung::Art::FalscheEingabe:

@@ -10,12 +10,12 @@ class QTableWidget;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TFaktor_aender_Waehrung_neu : public QDialog {
     Q_OBJECT
 public:
-    explicit TFaktor_aender_Waehrung_neu(TMyWindow& fenster);
+    TFaktor_aender_Waehrung_neu(TFensterzugang& fenster, QWidget* eltern);
 
     QTableWidget* StringGrid1 = nullptr; // grid row r + 1 (below the header) is table row r
     QLabel* Label_Festkurse = nullptr;
@@ -39,7 +39,7 @@ protected:
 
 private:
     void tabelleFuellen();
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
     TKurstabelle tabelle_;
     bool geladen_ = false;
 };

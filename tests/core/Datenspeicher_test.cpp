@@ -11,8 +11,8 @@
 #include "data/Einheit.h"
 #include "data/Gebiete.h"
 #include "data/Textdatei.h"
+#include "data/Laender.h"
 #include "list/Einheitenliste.h"
-#include "list/Laender.h"
 
 namespace fs = std::filesystem;
 using namespace qnt;

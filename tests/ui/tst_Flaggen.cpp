@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "app/Flaggen.h"
-#include "list/Laender.h"
+#include "data/Laender.h"
 
 using namespace qnt;
 
@@ -20,14 +20,6 @@ QImage bild(int landNr) { return flagge(landNr).toImage().convertToFormat(QImage
 class tst_Flaggen : public QObject {
     Q_OBJECT
 private slots:
-    void jedeLandNrGibtEinBildVon32Mal16() {
-        for (int land = 1; land <= kLaenderAnzahl; ++land) {
-            const QPixmap p = flagge(land);
-            QVERIFY2(!p.isNull(), qPrintable(QString::number(land)));
-            QCOMPARE(p.size(), QSize(32, 16));
-        }
-    }
-
     void leereZeilenUndFremdeNummernSindNeutral() {
         const QImage neutral = bild(0);
         QCOMPARE(neutral.size(), QSize(32, 16));

@@ -1,329 +1,365 @@
+// The main window's wiring: commands reach the session, its reports and results are shown, keys and menus
+// are connected, the rows are drawn. The rules themselves are tested on the session.
 #include <QtTest>
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QMenu>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 #include "Testhilfe.h"
+#include "app/Hilfe.h"
 #include "app/Qnt01.h"
-#include "app/Text.h"
-#include "data/Einheit.h"
+#include "list/widgets/ZeilenDelegate.h"
 
 using namespace qnt;
+using test::cp1252;
 
 namespace {
 
-using test::cp1252;
-using E = test::TestEinheit;
+enum { Brueche, Laenge, Temperatur, Weltzeit, Waehrungen, Zahlensysteme };
 
-QByteArray datei(std::initializer_list<E> e) { return test::satzDatei(e); }
+// One window over a small database of six categories, started with the given settings file.
+struct Fenster {
+    test::Datenordner ordner{false};
+    test::SkriptMeldungen meldungen;
+    std::unique_ptr<TMyWindow> w;
 
-// A small database of three categories.
-void kleineDatenbank(const test::Datenordner& o) {
-    o.schreibe("Gruppen.nfo", cp1252("Länge\tL.DAT\tMeter\r\nWährungen\tW.DAT\tEuro\r\nWeltzeit\tZ.DAT\tUTC\r\n"));
-    o.schreibe("Gebiet.nfo", cp1252("Längen\r\n*\r\nGeld\r\n*\r\nUhr\r\n*\r\n"));
-    o.schreibe("L.DAT", datei({{"Elle", 39, 1, 1, "", "", "", 1, 1},
-                               {"Fuß", 2, 1, 1, "ft", "foot"},
-                               {"Meter", 1, 1, 1, "m"},
-                               {"Rute", 39, 1, 0},
-                               {"Zoll", 2}}));
-    o.schreibe("W.DAT", datei({{"Euro", 1, 1, 1, "EUR", "", "2022-09-05"}}));
-    o.schreibe("Z.DAT", datei({{"Berlin", 36, 1, 1, "", "", "letzter So. März"}}));
-}
-
-QByteArray ini(const char* pos, const char* sort = "0", const char* wiss = "0", QByteArray laender = {}) {
-    return test::einstellungen(pos, sort, wiss, laender);
-}
-
-QStringList zeilen(const TMyWindow& w) {
-    QStringList l;
-    for (int i = 0; i < w.ListBoxEinheit->count(); ++i) l << w.ListBoxEinheit->item(i)->text();
-    return l;
-}
-
-const QString kLeer = QStringLiteral("Die Einheiten-Liste enthält keine Einträge! Es sind entweder alle Einheiten "
-                                     "oder alle Länder ausgeblendet oder die Datendatei konnte nicht geöffnet werden.");
+    explicit Fenster(int gebiet = Laenge, const QByteArray& einstellungen = {}) {
+        ordner.schreibe("Gruppen.nfo", cp1252("Brüche\tB.DAT\tBruch\r\nLänge\tL.DAT\tMeter\r\nTemperatur\tT.DAT\tK\r\n"
+                                              "Weltzeit\tZ.DAT\tUTC\r\nWährungen\tW.DAT\tEuro\r\nZahlensysteme\tN.DAT\tD\r\n"));
+        ordner.schreibe("Gebiet.nfo", "B\r\n*\r\nL\r\n*\r\nT\r\n*\r\nZ\r\n*\r\nGeld\r\n*\r\nN\r\n*\r\n");
+        ordner.schreibe("B.DAT", test::satzDatei({{"Bruch", 5}, {"Dezimalzahl", 5}}));
+        ordner.schreibe("L.DAT", test::satzDatei({{"Elle", 39, 0.5, 1, "", "", "", 1, 1},
+                                                  {"Fuß", 2, 0.3048, 1, "ft", "foot"},
+                                                  {"Kilometer", 1, 1000},
+                                                  {"Meter", 1, 1},
+                                                  {"Zoll", 2, 0.0254}}));
+        ordner.schreibe("T.DAT", test::satzDatei({{"Celsius"}, {"Fahrenheit"}}));
+        ordner.schreibe("Z.DAT", test::satzDatei({{"Berlin", 36, 1}, {"Tokio", 63, 9}}));
+        ordner.schreibe("W.DAT", test::satzDatei({{"Euro", 1, 1}}));
+        ordner.schreibe("N.DAT", test::satzDatei({{"Binär", 5}, {"Dezimal", 5}, {"Hex", 5}}));
+        if (!einstellungen.isNull()) ordner.schreibe("QNT5.INI", einstellungen);
+        else ordner.schreibe("QNT5.INI", test::einstellungen(QByteArray::number(gebiet + 1).constData()));
+        w = std::make_unique<TMyWindow>();
+        w->zeigeStart();
+    }
+    QString zeile(int z) const { return w->ListBoxEinheit->model()->index(z, 0).data().toString(); }
+    void eingabe(const QString& text) const { w->Edit_Eingabe->setText(text); }
+    void tippe(const QString& text) const {
+        for (QChar c : text) QTest::keyClick(w->Edit_Eingabe, c.toLatin1());
+    }
+};
 
 } // namespace
 
 class tst_Hauptfenster : public QObject {
     Q_OBJECT
 private slots:
-    void ersterStartOhneEinstellungen() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        test::SkriptMeldungen m;
+    void startZeigtDieWarnungUndSchaltetDieMenuesNachDenEinstellungen() {
         {
-            TMyWindow w;
-            w.zeigeStart();
-            QCOMPARE(m.texte(), QStringList{QStringLiteral("Die Datei \"QNT5.INI\" wurde nicht gefunden. Der Quantora "
-                                                           "wird mit Standardeinstellungen geöffnet")});
-            QCOMPARE(m.boxen[0].titel, QStringLiteral("Warnung"));
-            QCOMPARE(w.ComboBox1->currentIndex(), 0);
-            QVERIFY(w.SortAlphabet);
-            QVERIFY(w.WissAnzeige);
-            QVERIFY(!w.AutoRechnen);
-            QCOMPARE(zeilen(w), (QStringList{"Elle", "Fuß", "Meter", "Zoll"}));
-            QVERIFY(!w.EinheitensortierungnachAlphabet1->isEnabled());
-            QVERIFY(w.EinheitensortierungnachLand1->isEnabled());
-            QVERIFY(!w.WissenschaZahlenanzeige1->isEnabled());
-            QVERIFY(!w.WertKopieren1->isEnabled());
-            w.close();
+            Fenster f(Laenge, QByteArray());
+            f.ordner.entferne("QNT5.INI");
+            f.w = std::make_unique<TMyWindow>();
+            f.w->zeigeStart();
+            QCOMPARE(f.meldungen.boxen.size(), 1);
+            QCOMPARE(f.meldungen.boxen[0].titel, QStringLiteral("Warnung"));
+            QCOMPARE(f.w->windowTitle(), QStringLiteral("Quantora Pro"));
+            QCOMPARE(f.w->centralWidget()->size(), QSize(561, 374));
+            QVERIFY(!(f.w->windowFlags() & Qt::WindowMaximizeButtonHint));
+            QVERIFY(!f.w->EinheitensortierungnachAlphabet1->isEnabled());
+            QVERIFY(!f.w->WissenschaZahlenanzeige1->isEnabled());
+            QVERIFY(!f.w->WertKopieren1->isEnabled());
+            f.w->close();
+            QCOMPARE(f.ordner.lies("QNT5.INI"), test::einstellungen("1"));
         }
-        QCOMPARE(o.lies("QNT5.INI"), ini("1"));
-        m.leeren();
-        TMyWindow zweiter;
-        zweiter.zeigeStart();
-        QVERIFY(m.boxen.isEmpty());
+        Fenster f(Laenge, test::einstellungen("2", "1", "1"));
+        QVERIFY(f.meldungen.boxen.isEmpty());
+        QVERIFY(f.w->EinheitensortierungnachAlphabet1->isEnabled());
+        QVERIFY(!f.w->EinheitensortierungnachLand1->isEnabled());
+        QVERIFY(f.w->WissenschaZahlenanzeige1->isEnabled());
+        QVERIFY(!f.w->Fliekommaanzeige1->isEnabled());
+        QCOMPARE(test::einheitennamen(f.w->ListBoxEinheit),
+                 (QStringList{"Kilometer", "Meter", "Fuß", "Zoll", "Elle"}));
+        f.w->WissenschaZahlenanzeige1->trigger();
+        QVERIFY(!f.w->WissenschaZahlenanzeige1->isEnabled());
+        QVERIFY(f.w->Fliekommaanzeige1->isEnabled());
+        f.w->EinheitensortierungnachAlphabet1->trigger();
+        QVERIFY(!f.w->EinheitensortierungnachAlphabet1->isEnabled());
+        QCOMPARE(test::einheitenname(f.w->ListBoxEinheit, 0), QStringLiteral("Elle"));
     }
 
-    void gespeichertePosition_data() {
-        QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("warnung");
-        QTest::newRow("0 opens the first") << ini("0") << 0 << false;
-        QTest::newRow("beyond the end opens the first") << ini("9") << 0 << false;
-        QTest::newRow("equal to the count opens the last") << ini("3") << 2 << false;
-        QTest::newRow("seven lines: defaults") << QByteArray("5.0\r\n0\r\n0\r\n0\r\n3\r\n1\r\n1\r\n") << 0 << true;
-        QTest::newRow("line 5 not a number") << ini("zwei") << 0 << true;
-    }
-    void gespeichertePosition() {
-        QFETCH(QByteArray, inhalt);
-        QFETCH(int, index);
-        QFETCH(bool, warnung);
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.schreibe("QNT5.INI", inhalt);
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        QCOMPARE(w.ComboBox1->currentIndex(), index);
-        QCOMPARE(m.boxen.size(), warnung ? 1 : 0);
-        if (warnung) QVERIFY(w.SortAlphabet && w.WissAnzeige);
+    void unlesbarerIndexGehtAnDenFehlerberichtUndBefehleTunNichts() {
+        Fenster f;
+        f.ordner.entferne("Gruppen.nfo");
+        f.meldungen.leeren();
+        f.w = std::make_unique<TMyWindow>();
+        f.w->zeigeStart();
+        QCOMPARE(f.meldungen.texte(), QStringList{QStringLiteral("Datei Gruppen.nfo kann nicht geöffnet werden")});
+        QCOMPARE(f.meldungen.boxen[0].titel, QStringLiteral("Fehler"));
+        QCOMPARE(f.w->ComboBox1->count(), 0);
+        f.w->Einheitausblenden1Click();
+        f.w->EinheitensortierungnachLand1Click();
+        f.w->RechentasteClick();
+        f.w->SpeedButton2Click();
+        QCOMPARE(f.meldungen.boxen.size(), 1);
     }
 
-    void einstellungenLandUndSortierung() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        QByteArray laender(91, '1');
-        laender[35] = '2'; // Deutschland: only "0" hides
-        laender[38] = '0'; // Preußen hidden
-        o.schreibe("QNT5.INI", ini("1", "7", "1", laender));
-        test::SkriptMeldungen m;
-        {
-            TMyWindow w;
-            w.zeigeStart();
-            QVERIFY(!w.SortAlphabet);
-            QVERIFY(!w.WissAnzeige);
-            QVERIFY(w.LandAngezeigt[36]);
-            QVERIFY(!w.LandAngezeigt[39]);
-            QCOMPARE(zeilen(w), (QStringList{"Meter", "Fuß", "Zoll"})); // by country, Elle of Preußen hidden
-            QVERIFY(w.WissenschaZahlenanzeige1->isEnabled());
-            QVERIFY(!w.Fliekommaanzeige1->isEnabled());
-            w.ComboBox1->setCurrentIndex(2);
-            w.close();
-        }
-        laender[35] = '1';
-        QCOMPARE(o.lies("QNT5.INI"), ini("3", "1", "1", laender));
+    void berichteErscheinenInIhrerReihenfolge() {
+        Fenster f;
+        f.ordner.entferne("L.DAT");
+        f.meldungen.leeren();
+        f.w->ComboBox1Change();
+        QCOMPARE(f.meldungen.texte(),
+                 (QStringList{QStringLiteral("Die Datei L.DAT konnte nicht geöffnet werden!"),
+                              QStringLiteral("Die Einheiten-Liste enthält keine Einträge! Es sind entweder alle "
+                                             "Einheiten oder alle Länder ausgeblendet oder die Datendatei konnte "
+                                             "nicht geöffnet werden.")}));
+        QCOMPARE(f.meldungen.boxen[0].titel, QStringLiteral("Fehler"));
+        QCOMPARE(f.meldungen.boxen[1].titel, QStringLiteral("Information"));
+        f.meldungen.leeren();
+        f.w->GebietWaehlen(Waehrungen);
+        QCOMPARE(f.w->ComboBox1->currentIndex(), static_cast<int>(Waehrungen));
+        QCOMPARE(f.zeile(0), QStringLiteral("Euro"));
+        f.w->SpeedButton2->click();
+        QCOMPARE(f.meldungen.texte(), QStringList{QStringLiteral("\r\nGeld\r\n")});
     }
 
-    void ohneGebietsindexBleibtDasFensterBenutzbar() {
-        test::Datenordner o(false);
-        o.schreibe("QNT5.INI", ini("2"));
-        test::SkriptMeldungen m;
-        {
-            TMyWindow w;
-            w.zeigeStart();
-            QCOMPARE(m.texte(), QStringList{QStringLiteral("Datei Gruppen.nfo kann nicht geöffnet werden")});
-            QCOMPARE(m.boxen[0].titel, QStringLiteral("Fehler"));
-            QCOMPARE(w.ComboBox1->count(), 0);
-            // Commands that need a category do nothing.
-            w.Einheitausblenden1Click();
-            w.EinheitensortierungnachLand1Click();
-            w.EinheitensortierungnachAlphabet1Click();
-            w.RechentasteClick();
-            w.SpeedButton2Click();
-            QCOMPARE(m.boxen.size(), 1);
-            w.close();
-        }
-        QVERIFY(o.lies("QNT5.INI").startsWith("5.0\r\n0\r\n0\r\n0\r\n0\r\n"));
+    void markierteZeileFuelltPanelUndGewaehlteEinheit() {
+        Fenster f;
+        QCOMPARE(f.w->Info_reg_Unterschiede->text(), QStringLiteral("Achtung: regionale Unterschiede"));
+        QCOMPARE(f.w->Info_Landname2->text(), QStringLiteral("Deutschland - Preußen"));
+        f.w->ListBoxEinheit->setCurrentRow(1); // as a click would
+        QCOMPARE(f.w->Info_Kurzzeichen2->text(), QStringLiteral("ft"));
+        QCOMPARE(f.w->Info_Sonstige_Namen2->text(), QStringLiteral("foot"));
+        QCOMPARE(f.w->Info_Sonstige_Namen2->y(), 67); // pairs never move up
+        QCOMPARE(f.w->Label_gewaehlte_einheit->text(), QStringLiteral("Fuß"));
+        QCOMPARE(f.w->Sitzung().markiert(), 1);
+        f.w->GebietWaehlen(Weltzeit);
+        QCOMPARE(f.w->Info_Uebersetzung1->text(), QString());
     }
 
-    void fehlendeDatendatei() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.entferne("L.DAT");
-        o.schreibe("QNT5.INI", ini("1"));
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        QCOMPARE(m.texte(), (QStringList{QStringLiteral("Die Datei L.DAT konnte nicht geöffnet werden!"), kLeer}));
-        m.leeren();
-        w.ComboBox1->setCurrentIndex(1);
-        w.ComboBox1Change();
-        QCOMPARE(zeilen(w), QStringList{"Euro"});
-        QVERIFY(m.boxen.isEmpty());
+    void strgEntfBlendetAusUndDieListeRuecktNach() {
+        Fenster f;
+        f.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
+        f.w->ListBoxEinheit->setFocus();
+        f.w->ListBoxEinheit->setCurrentRow(2);
+        QTest::keyClick(f.w->ListBoxEinheit, Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(test::einheitennamen(f.w->ListBoxEinheit), (QStringList{"Elle", "Fuß", "Meter", "Zoll"}));
+        QCOMPARE(f.w->ListBoxEinheit->currentRow(), 1);
+        QCOMPARE(f.w->Label_gewaehlte_einheit->text(), QStringLiteral("Fuß"));
+        QCOMPARE(test::satzAus(f.ordner.lies("L.DAT"), 2).Angezeigt(), 0);
+        while (f.w->ListBoxEinheit->count() > 0) f.w->SpeedButton3->click();
+        QCOMPARE(f.w->Label_gewaehlte_einheit->text(), QString());
+        QTest::keyClick(f.w->ListBoxEinheit, Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(f.meldungen.boxen.isEmpty());
     }
 
-    void sortierungNachLandDannNachNamen() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.schreibe("QNT5.INI", ini("1"));
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        w.EinheitensortierungnachLand1Click();
-        QCOMPARE(zeilen(w), (QStringList{"Meter", "Fuß", "Zoll", "Elle"}));
-        QVERIFY(!w.EinheitensortierungnachLand1->isEnabled());
-        w.MarkiereZeile(1);
-        w.Einheitausblenden1Click(); // hides Fuß in the file
-        w.EinheitensortierungnachAlphabet1Click();
-        QCOMPARE(zeilen(w), (QStringList{"Elle", "Meter", "Zoll"}));
-        QCOMPARE(w.MarkierteZeile(), 0);
-        QVERIFY(!w.ErgebnisGueltig);
-    }
-
-    void ausblenden() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.schreibe("QNT5.INI", ini("1"));
-        const QByteArray vorher = o.lies("L.DAT");
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        w.Einheitausblenden1Click(); // row 0: Elle
-        QCOMPARE(zeilen(w), (QStringList{"Fuß", "Meter", "Zoll"}));
-        QCOMPARE(w.MarkierteZeile(), 0);
-        QCOMPARE(w.Label_gewaehlte_einheit->text(), QStringLiteral("Fuß"));
-        QByteArray erwartet = vorher;
-        erwartet[0] = 0; // only byte 0 of record 0 changed
-        QCOMPARE(o.lies("L.DAT"), erwartet);
-
-        w.MarkiereZeile(2);
-        w.Einheitausblenden1Click(); // Zoll: row 1 gets marked
-        QCOMPARE(w.MarkierteZeile(), 1);
-        w.Einheitausblenden1Click();
-        w.Einheitausblenden1Click();
-        QVERIFY(zeilen(w).isEmpty());
-        QVERIFY(m.boxen.isEmpty()); // the last hidden unit brings no empty-list message
-        QCOMPARE(w.Label_gewaehlte_einheit->text(), QString());
-        QCOMPARE(w.Info_Landname1->text(), QString());
-        w.Einheitausblenden1Click(); // empty list: nothing
-        QVERIFY(m.boxen.isEmpty());
-    }
-
-    void alleLaenderAusgeblendet() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.schreibe("QNT5.INI", ini("1", "0", "0", QByteArray(91, '0')));
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        QVERIFY(zeilen(w).isEmpty());
-        QCOMPARE(m.texte(), QStringList{kLeer});
-        QCOMPARE(m.boxen[0].titel, QStringLiteral("Information"));
-    }
-
-    void informationspanel() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.schreibe("QNT5.INI", ini("1"));
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        // Elle: both warnings, no symbol, no other names
-        QCOMPARE(w.Info_reg_Unterschiede->text(), QStringLiteral("Achtung: regionale Unterschiede"));
-        QCOMPARE(w.Info_zeit_unterschiede->text(), QStringLiteral("Achtung: zeitliche Unterschiede"));
-        QCOMPARE(w.Info_Kurzzeichen1->text(), QString());
-        QCOMPARE(w.Info_Landname2->text(), QStringLiteral("Deutschland - Preußen"));
-        w.ListBoxEinheit->setCurrentRow(1); // Fuß, as a user would
-        QCOMPARE(w.Info_Kurzzeichen1->text(), QStringLiteral("Kurzzeichen:"));
-        QCOMPARE(w.Info_Kurzzeichen2->text(), QStringLiteral("ft"));
-        QCOMPARE(w.Info_Sonstige_Namen2->text(), QStringLiteral("foot"));
-        QCOMPARE(w.Info_Uebersetzung1->text(), QString());
-        QCOMPARE(w.Info_Sonstige_Namen2->y(), 67); // pairs never move up
-        QCOMPARE(w.Info_reg_Unterschiede->text(), QString());
-
-        const struct {
-            int index;
-            const char* titel;
-        } faelle[] = {{1, "Stand: "}, {2, "Sommerzeit (+ 1 Stunde): "}};
-        for (const auto& f : faelle) {
-            w.ComboBox1->setCurrentIndex(f.index);
-            w.ComboBox1Change();
-            QCOMPARE(w.Info_Uebersetzung1->text(), QString::fromUtf8(f.titel));
-        }
-        QCOMPARE(w.Info_Uebersetzung2->text(), QStringLiteral("letzter So. März"));
-    }
-
-    void beschreibungDesGebiets() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.schreibe("QNT5.INI", ini("2"));
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        w.SpeedButton2Click();
-        QCOMPARE(m.texte(), QStringList{QStringLiteral("\r\nGeld\r\n")});
-    }
-
-    void blinkenSchrittFuerSchritt() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.schreibe("QNT5.INI", ini("1"));
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        w.Ergebnisse_anzeigen();
-        QCOMPARE(w.Label_Ausgangseinheit->text(), QStringLiteral("1  Elle"));
-        QCOMPARE(w.Label2->text(), QStringLiteral("="));
-        QVERIFY(w.Timer1->isActive());
+    void rechentasteZeigtErgebnisseUndUeberschrift() {
+        Fenster f;
+        f.eingabe("1,50");
+        f.w->ListBoxEinheit->setCurrentRow(3);
+        QTest::mouseClick(f.w->Rechentaste, Qt::LeftButton);
+        QVERIFY(f.w->WertKopieren1->isEnabled());
+        QCOMPARE(f.zeile(2), QStringLiteral("Kilometer: 1,500000E-0003"));
+        QCOMPARE(f.w->ListBoxEinheit->model()->index(2, 0).data(Qt::AccessibleTextRole), QVariant(f.zeile(2)));
+        QCOMPARE(f.w->Label_Ausgangseinheit->text(), QStringLiteral("1,50  Meter"));
+        QCOMPARE(f.w->Label2->text(), QStringLiteral("="));
+        QVERIFY(f.w->Timer1->isActive());
+        // The heading blinks three times; the phase carries over to the next heading.
         const bool sichtbar[] = {true, false, true, false, true, true};
-        for (int tick = 0; tick < 6; ++tick) {
-            w.Timer1Timer();
-            QCOMPARE(w.Label2->isVisible(), sichtbar[tick]);
-            QCOMPARE(w.Flagge1->isVisible(), sichtbar[tick]);
+        for (bool s : sichtbar) {
+            f.w->Timer1Timer();
+            QCOMPARE(f.w->Label2->isVisible(), s);
+            QCOMPARE(f.w->Flagge1->isVisible(), s);
         }
-        QVERIFY(!w.Timer1->isActive());
-        // The phase is not reset: the next heading starts with the opposite step.
-        w.Ergebnisse_anzeigen();
-        w.Timer1Timer();
-        QVERIFY(!w.Label2->isVisible());
-        w.ComboBox1Change();
-        QVERIFY(!w.Timer1->isActive());
-        QCOMPARE(w.Label2->text(), QString());
+        QVERIFY(!f.w->Timer1->isActive());
+        f.w->RechentasteClick();
+        f.w->Timer1Timer();
+        QVERIFY(!f.w->Label2->isVisible());
+        f.w->ComboBox1Change();
+        QVERIFY(!f.w->Timer1->isActive());
+        QCOMPARE(f.w->Label2->text(), QString());
+        QCOMPARE(f.zeile(2), QStringLiteral("Kilometer"));
     }
 
-    void zeilenfarben() {
-        test::Datenordner o(false);
-        kleineDatenbank(o);
-        o.schreibe("QNT5.INI", ini("1"));
-        test::SkriptMeldungen m;
-        TMyWindow w;
-        w.zeigeStart();
-        w.ListBoxEinheit->setCurrentRow(1);
-        const auto farbe = [&](int zeile, bool fokus) {
+    void eingabefehlerFokussierenDasFeldMitOderOhneMarkierung() {
+        Fenster f(Zahlensysteme);
+        const struct {
+            int zeile;
+            const char* eingabe;
+            const char* text;
+            bool markiert;
+        } faelle[] = {{0, "2", "Falsche Eingabe im Werteingabeld! Es sind nur 1 und 0 erlaubt!", true},
+                      {2, "80000000", "Die Hexadezimalzahl ist zu groß!", false}};
+        for (const auto& fall : faelle) {
+            f.meldungen.leeren();
+            f.w->MarkiereZeile(fall.zeile);
+            f.eingabe(fall.eingabe);
+            f.w->Edit_Eingabe->deselect();
+            f.w->RechentasteClick();
+            QCOMPARE(f.meldungen.texte(), QStringList{QString::fromUtf8(fall.text)});
+            QCOMPARE(f.meldungen.boxen[0].titel, QStringLiteral("Fehler"));
+            QCOMPARE(f.w->Edit_Eingabe->hasSelectedText(), fall.markiert);
+        }
+    }
+
+    void laufzeitfehlerUndNeuladenNachDerRechnung() {
+        Fenster f;
+        f.eingabe("1e308");
+        f.w->MarkiereZeile(2);
+        QTest::mouseClick(f.w->Rechentaste, Qt::LeftButton);
+        QCOMPARE(f.meldungen.texte(), QStringList{QStringLiteral("Gleitkommaüberlauf")});
+        QVERIFY(!f.w->WertKopieren1->isEnabled());
+        f.w->GebietWaehlen(Brueche);
+        f.meldungen.leeren();
+        f.w->MarkiereZeile(1);
+        f.eingabe("0,1234567891");
+        f.w->RechentasteClick();
+        QCOMPARE(f.meldungen.texte(), QStringList{QStringLiteral("Zahl im Eingabefeld zu groß!")});
+        QCOMPARE(f.w->ListBoxEinheit->currentRow(), 0); // reloaded
+    }
+
+    void automatischesRechnenBeimTippenUndEinfuegen() {
+        Fenster f;
+        f.w->MarkiereZeile(3);
+        f.eingabe("");
+        f.w->AutomatischesRechnen1->trigger();
+        QVERIFY(f.w->AutomatischesRechnen1->isChecked());
+        f.tippe("12");
+        QTRY_COMPARE(f.zeile(3), QStringLiteral("Meter: 1,200000E+0001"));
+        // Neither the zero key nor the keypad's decimal key calculates.
+        f.tippe("0");
+        QTest::keyClick(f.w->Edit_Eingabe, Qt::Key_Comma, Qt::KeypadModifier);
+        QTest::qWait(20);
+        QCOMPARE(f.w->Edit_Eingabe->text(), QStringLiteral("120,"));
+        QCOMPARE(f.zeile(3), QStringLiteral("Meter: 1,200000E+0001"));
+        f.tippe("5");
+        QTRY_COMPARE(f.zeile(3), QStringLiteral("Meter: 1,205000E+0002"));
+        // Pasting keeps 15 characters and calculates.
+        QApplication::clipboard()->setText("12345678901234567890");
+        f.w->Werteinfgen1->trigger();
+        QCOMPARE(f.w->Edit_Eingabe->text(), QStringLiteral("123456789012345"));
+        QCOMPARE(f.zeile(3), QStringLiteral("Meter: 1,234568E+0014"));
+        f.w->AutomatischesRechnen1->trigger();
+        QVERIFY(!f.w->AutomatischesRechnen1->isChecked());
+        // A row chosen in the list recalculates only while it is on.
+        f.eingabe("2");
+        f.w->ListBoxEinheit->setCurrentRow(2);
+        QCOMPARE(f.zeile(3), QStringLiteral("Meter: 1,234568E+0014"));
+    }
+
+    void eingabetasteRechnetAusFeldUndListe() {
+        Fenster f;
+        f.eingabe("x");
+        QTest::keyClick(f.w->Edit_Eingabe, Qt::Key_Return);
+        QTest::qWait(20);
+        QCOMPARE(f.meldungen.boxen.size(), 1);
+        f.meldungen.leeren();
+        QTest::keyClick(f.w->ListBoxEinheit, Qt::Key_Enter);
+        QCOMPARE(f.meldungen.boxen.size(), 1);
+        f.meldungen.leeren();
+        const QString text = f.w->Edit_Eingabe->text();
+        QTest::keyClick(f.w.get(), Qt::Key_X); // the window's own keys do nothing
+        QTest::keyClick(f.w.get(), Qt::Key_Return);
+        QCOMPARE(f.w->Edit_Eingabe->text(), text);
+        QVERIFY(f.meldungen.boxen.isEmpty());
+    }
+
+    void kopierenFolgtDerAnzeige() {
+        Fenster f;
+        f.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
+        QApplication::clipboard()->setText("alt");
+        f.w->Edit_Eingabe->setFocus();
+        f.w->Edit_Eingabe->deselect();
+        QTest::keyClick(f.w->Edit_Eingabe, Qt::Key_C, Qt::ControlModifier); // disabled before a result
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("alt"));
+        f.w->Kopieren1->trigger(); // the pop-up copies the empty text
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+        f.w->MarkiereZeile(2);
+        f.w->RechentasteClick();
+        f.w->MarkiereZeile(3);
+        QTest::keyClick(f.w->Edit_Eingabe, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral(" 1,000000E+0003"));
+        f.w->Fliekommaanzeige1->trigger();
+        QCOMPARE(f.zeile(3), QStringLiteral("Meter: 1000,0000000"));
+        f.w->Kopieren1->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("  1000,0000000"));
+    }
+
+    void rechnungBehaeltRollpositionUndMarkierteZeile() {
+        Fenster f;
+        QByteArray viele;
+        for (int i = 0; i < 60; ++i)
+            viele += test::satzDatei({{QByteArray("Einheit " + QByteArray::number(100 + i)).constData(), 1, 1.0 + i}});
+        f.ordner.schreibe("L.DAT", viele);
+        f.w->ComboBox1Change();
+        f.w->MarkiereZeile(30);
+        f.w->ListBoxEinheit->verticalScrollBar()->setValue(25);
+        f.w->RechentasteClick();
+        QCOMPARE(f.w->ListBoxEinheit->verticalScrollBar()->value(), 25);
+        QCOMPARE(f.w->ListBoxEinheit->currentRow(), 30);
+        f.eingabe("x");
+        f.w->RechentasteClick();
+        QCOMPARE(f.w->ListBoxEinheit->verticalScrollBar()->value(), 25);
+    }
+
+    void zeilenfarbenUndGekuerzteNamen() {
+        Fenster f;
+        f.ordner.schreibe("L.DAT", test::satzDatei({{"Elle"}, {"Britische Wärmeeinheit pro Stunde", 36},
+                                                    {"Meter"}, {"Zoll"}}));
+        f.w->ComboBox1Change();
+        f.w->ListBoxEinheit->setCurrentRow(1);
+        const auto bild = [&](int zeile, bool fokus) {
             QStyleOptionViewItem opt;
-            opt.initFrom(w.ListBoxEinheit);
-            opt.rect = QRect(0, 0, 300, 16);
+            opt.initFrom(f.w->ListBoxEinheit);
+            opt.rect = QRect(0, 0, 300, ZeilenDelegate::kZeilenhoehe);
             opt.state = QStyle::State_Enabled;
-            if (w.ListBoxEinheit->currentRow() == zeile) opt.state |= QStyle::State_Selected;
+            if (f.w->ListBoxEinheit->currentRow() == zeile) opt.state |= QStyle::State_Selected;
             if (fokus) opt.state |= QStyle::State_HasFocus;
-            QImage bild(300, 16, QImage::Format_RGB32);
-            QPainter p(&bild);
-            w.ListBoxEinheit->itemDelegate()->paint(&p, opt, w.ListBoxEinheit->model()->index(zeile, 0));
-            p.end();
-            return QColor(bild.pixel(2, 8));
+            QImage b(300, ZeilenDelegate::kZeilenhoehe, QImage::Format_RGB32);
+            QPainter p(&b);
+            f.w->ListBoxEinheit->itemDelegate()->paint(&p, opt, f.w->ListBoxEinheit->model()->index(zeile, 0));
+            return b;
         };
-        const QColor silber(192, 192, 192);
-        QCOMPARE(farbe(0, false), w.ListBoxEinheit->palette().color(QPalette::Base));
-        QCOMPARE(farbe(3, false), silber);
-        QCOMPARE(farbe(1, false), silber); // selected but list not focused
-        QVERIFY(farbe(1, true) != silber);  // selected and focused: selection colour
-        QCOMPARE(farbe(2, false), w.ListBoxEinheit->palette().color(QPalette::Base));
+        const QColor silber(192, 192, 192), weiss = f.w->ListBoxEinheit->palette().color(QPalette::Base);
+        QCOMPARE(bild(0, false).pixelColor(2, 8), weiss);
+        QCOMPARE(bild(3, false).pixelColor(2, 8), silber);
+        QCOMPARE(bild(1, false).pixelColor(2, 8), silber); // selected but list not focused
+        QVERIFY(bild(1, true).pixelColor(2, 8) != silber);
+        // The long name stops before the flag, which stays whole at the right.
+        const QImage lang = bild(1, false);
+        const int xFlagge = 300 - 2 * ZeilenDelegate::kZeilenhoehe;
+        for (int x = xFlagge - ZeilenDelegate::kAbstand; x < xFlagge; ++x)
+            for (int y = 0; y < lang.height(); ++y) QCOMPARE(lang.pixelColor(x, y), silber);
+        QCOMPARE(lang.pixelColor(xFlagge + 16, 1), QColor(0, 0, 0)); // the German flag's black band
+        QCOMPARE(f.w->ListBoxEinheit->model()->index(1, 0).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Britische Wärmeeinheit pro Stunde"));
+    }
+
+    void f1OeffnetDieHilfeUndSchliessenBeendetSie() {
+        Fenster f;
+        f.ordner.schreibe("QNT5.HLP", "<html><body><h1><a name=\"inhalt\"></a>Inhalt</h1><p>Quantora</p></body></html>");
+        f.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.w.get()));
+        QTest::keyClick(f.w.get(), Qt::Key_F1);
+        QVERIFY(hilfefenster() != nullptr && hilfefenster()->isVisible());
+        QVERIFY(hilfefenster()->toPlainText().contains("Quantora"));
+        f.w->close();
+        QTRY_VERIFY(hilfefenster() == nullptr);
+        f.ordner.entferne("QNT5.HLP");
+        f.w->Index1Click();
+        QCOMPARE(f.meldungen.texte(), QStringList{QStringLiteral("Die Hilfedatei \"QNT5.HLP\" kann nicht geöffnet werden.")});
+        hilfeBeenden();
     }
 };
 

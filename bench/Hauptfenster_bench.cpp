@@ -1,0 +1,100 @@
+// The main window over synthetic categories of 387, 10,000 and 50,000 units (offscreen): a calculation through
+// session and model with the list redraw it causes, and a switch of category.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/Meldung.h"
+#include "app/Qnt01.h"
+#include "data/Einheit.h"
+#include "list/widgets/EinheitenModell.h"
+
+namespace {
+
+class StilleMeldungen final : public qnt::IMeldungen {
+public:
+    qnt::Knopf zeige(QWidget*, qnt::MeldungArt, const QString&, int) override { return qnt::KnopfOK; }
+};
+
+QApplication& anwendung() {
+    static int argc = 1;
+    static char name[] = "quantora_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    static StilleMeldungen still;
+    qnt::setzeMeldungen(&still);
+    return app;
+}
+
+void datendatei(const std::string& pfad, int anzahl) {
+    std::ofstream f(pfad, std::ios::binary);
+    for (int i = 0; i < anzahl; ++i) {
+        qnt::TEinheitSatz s;
+        s.setzeAngezeigt(1);
+        s.setzeLandNr(static_cast<std::uint8_t>(1 + i % 5));
+        s.setzeName("Einheit " + std::to_string(100000 + i));
+        s.setzeFaktor(std::pow(10.0, static_cast<double>(i % 29) - 14) * (1 + static_cast<double>(i) / 7919));
+        f.write(reinterpret_cast<const char*>(s.bytes.data()), static_cast<std::streamsize>(s.bytes.size()));
+    }
+}
+
+// A data folder with two ordinary categories of `anzahl` units each, and the window started on the first.
+struct Umgebung {
+    QTemporaryDir ordner;
+    QString vorher = QDir::currentPath();
+    std::unique_ptr<qnt::TMyWindow> w;
+
+    explicit Umgebung(int anzahl) {
+        anwendung();
+        QDir::setCurrent(ordner.path());
+        std::ofstream("Gruppen.nfo", std::ios::binary) << "Erste\tA.DAT\tA\r\nZweite\tB.DAT\tB\r\n";
+        std::ofstream("Gebiet.nfo", std::ios::binary) << "A\r\n*\r\nB\r\n*\r\n";
+        std::ofstream("QNT5.INI", std::ios::binary)
+            << "5.0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n" << std::string(91, '1') << "\r\n";
+        datendatei("A.DAT", anzahl);
+        datendatei("B.DAT", anzahl);
+        w = std::make_unique<qnt::TMyWindow>();
+        w->zeigeStart();
+        QApplication::processEvents();
+    }
+    ~Umgebung() {
+        w.reset();
+        QDir::setCurrent(vorher);
+    }
+    void zeichnen() const { w->ListBoxEinheit->viewport()->repaint(); }
+};
+
+void Hauptfenster_Rechnung(benchmark::State& state) {
+    Umgebung u(static_cast<int>(state.range(0)));
+    u.w->Edit_Eingabe->setText(QStringLiteral("123,456"));
+    u.w->MarkiereZeile(17);
+    for (auto _ : state) {
+        u.w->RechentasteClick();
+        u.zeichnen();
+    }
+}
+BENCHMARK(Hauptfenster_Rechnung)->Arg(387)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+void Hauptfenster_Gebietswechsel(benchmark::State& state) {
+    Umgebung u(static_cast<int>(state.range(0)));
+    int gebiet = 0;
+    for (auto _ : state) {
+        gebiet = 1 - gebiet;
+        u.w->ComboBox1->setCurrentIndex(gebiet);
+        u.w->ComboBox1Change();
+        u.zeichnen();
+    }
+}
+BENCHMARK(Hauptfenster_Gebietswechsel)->Arg(387)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+} // namespace
