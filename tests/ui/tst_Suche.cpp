@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(offenGeblieben, !gesprungen);
         if (gesprungen) {
             QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Länge"));
-            QCOMPARE(p.w().ListBoxEinheit->currentItem()->text(), QStringLiteral("Elle"));
+            QCOMPARE(p.liste().value(p.w().ListBoxEinheit->currentRow()), QStringLiteral("Elle"));
             QCOMPARE(p.w().Info_Sonstige_Namen2->text(), QStringLiteral("Ellen"));
         } else {
             QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Zeit"));
