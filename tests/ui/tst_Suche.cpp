@@ -49,8 +49,7 @@ const QString kFrageLand =
 class tst_Suche : public QObject {
     Q_OBJECT
 private slots:
-    // The hits are listed and counted, the first marked; an empty term leaves them; the name options
-    // hide for symbols; the next opening shows the same search, found again; a missing file is reported.
+    // Hits listed, counted, the first marked; an empty term keeps them; reopened, the search is found again.
     void trefferUndWiederOeffnen() {
         test::Fensterprobe p(datenbank);
         auto* d = p.w().Such_Dialog;
