@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <vector>
 
 #include "data/Cp1252.h"
 #include "data/Fehler.h"
@@ -279,8 +281,8 @@ TEST(KonstantenTabelle, DreiunddreissigZeilenMitTabZwischenNameUndWert) {
     const Fall faelle[] = {
         {1, "Absol. Nullpunkt der Temperatur\t-273,15\xB0 C"},
         {8, "Compton-Wellenl\xE4nge des Elektrons\t2,426 x 10^-12 m"},
-        {17, "Graviations-Konstante\t6,672 x 10^-11 m^3 kg^-1 s^-2)"},
-        {18, "Lichtgeschwindigkeit im Vakuum\t2,99793 x 10^8 m s-1"},
+        {17, "Graviations-Konstante\t6,674 x 10^-11 m^3 kg^-1 s^-2)"},
+        {18, "Lichtgeschwindigkeit im Vakuum\t2,99792 x 10^8 m s-1"},
         {30, "Rydberg-Konstante f\xFCr das H-Atom\t1,0968 x 10^7 m^-1"},
         {33, "Wien-Konstante\t2,8978 x 10^-3 m K"},
     };
@@ -293,21 +295,28 @@ TEST(KonstantenTabelle, DreiunddreissigZeilenMitTabZwischenNameUndWert) {
     EXPECT_EQ(kKonstantenTabweite, 120);
 }
 
-TEST(VorsatzTabelle, SiebzehnZeilenInSpaltenMitMikrozeichen) {
-    ASSERT_EQ(kVorsatzzeilen.size(), 17u);
-    EXPECT_EQ(kVorsatzzeilen[0], "E  = Exa   = 10^18");
-    EXPECT_EQ(kVorsatzzeilen[8], std::string(19, '-'));
-    EXPECT_EQ(kVorsatzzeilen[12], "\xB5  = Mikro = 10^-6");
-    EXPECT_EQ(static_cast<unsigned char>(kVorsatzzeilen[12][0]), 0xB5);
-    EXPECT_EQ(kVorsatzzeilen[16], "a  = Atto  = 10^-18");
+TEST(VorsatzTabelle, AlleVierundzwanzigInSpaltenMitMikrozeichen) {
+    ASSERT_EQ(kVorsatzzeilen.size(), 25u);
+    EXPECT_EQ(kVorsatzzeilen[0], "Q  = Quetta = 10^30");
+    EXPECT_EQ(kVorsatzzeilen[4], "E  = Exa    = 10^18");
+    EXPECT_EQ(kVorsatzzeilen[12], std::string(20, '-'));
+    EXPECT_EQ(kVorsatzzeilen[16], "\xB5  = Mikro  = 10^-6");
+    EXPECT_EQ(kVorsatzzeilen[24], "q  = Quekto = 10^-30");
+    // Largest first, every power of ten that has a prefix: multiples of 3 up to 30, and 1, 2 (either sign).
+    std::vector<int> soll;
+    for (int e = 30; e >= -30; --e)
+        if (e != 0 && (e % 3 == 0 || std::abs(e) <= 2)) soll.push_back(e);
+    std::vector<int> ist;
     std::size_t laengste = 0;
     for (std::size_t i = 0; i < kVorsatzzeilen.size(); ++i) {
         laengste = std::max(laengste, kVorsatzzeilen[i].size());
-        if (i == 8) continue;
+        if (i == 12) continue;
         EXPECT_EQ(kVorsatzzeilen[i].substr(2, 3), " = ") << i;
-        EXPECT_EQ(kVorsatzzeilen[i].substr(10, 6), " = 10^") << i;
+        EXPECT_EQ(kVorsatzzeilen[i].substr(11, 6), " = 10^") << i;
+        ist.push_back(std::stoi(std::string(kVorsatzzeilen[i].substr(17))));
     }
-    EXPECT_EQ(kVorsatzzeilen[8].size(), laengste);
+    EXPECT_EQ(ist, soll);
+    EXPECT_EQ(kVorsatzzeilen[12].size(), laengste);
 }
 
 // ---- miscellaneous tables -------------------------------------------------------------------------
