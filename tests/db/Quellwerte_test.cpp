@@ -52,8 +52,11 @@ TEST(PariserGetreidemasse, NachKruegerUndNoback) {
     for (const auto& p : kPariser) {
         SCOPED_TRACE(p.einheit);
         EXPECT_TRUE(relativGleich(faktor("VOLUMEN.DAT", p.einheit), p.boisseaux * boisseau));
-        for (const auto& s : liesSaetze("VOLUMEN.DAT"))
-            if (s.Name() == p.einheit) EXPECT_EQ(s.CaWert(), p.caWert);
+        for (const auto& s : liesSaetze("VOLUMEN.DAT")) {
+            if (s.Name() == p.einheit) {
+                EXPECT_EQ(s.CaWert(), p.caWert);
+            }
+        }
     }
 }
 
