@@ -1,4 +1,5 @@
-// Hiding a unit in a data file that cannot be opened reports the cause that happened and changes nothing.
+// Hiding a unit, or showing a search hit again, in a data file that cannot be opened reports the cause that
+// happened and changes nothing.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -6,6 +7,7 @@
 #include "PflegeTesthilfe.h"
 #include "data/Fehler.h"
 #include "list/Einheitenliste.h"
+#include "search/Suche.h"
 
 namespace {
 
@@ -18,25 +20,35 @@ struct Fall {
     const char* text;
 };
 
-class Ausblenden : public OrdnerTest, public testing::WithParamInterface<Fall> {};
+class Ausblenden : public OrdnerTest, public testing::WithParamInterface<Fall> {
+protected:
+    template <class Aenderung> void pruefe(Aenderung aenderung) {
+        const Fall& f = GetParam();
+        if (f.fehlernummer >= 0) schreibeSaetze("L.DAT", {satz("Elle"), satz("Fuss", 0)});
+        const std::string vorher = bytesVon("L.DAT");
+        const int nr = f.fehlernummer;
+        HakenWaechter haken([nr](DateiOp op, std::string_view) {
+            if (op != DateiOp::Oeffnen || nr < 0) return false;
+            errno = nr;
+            return true;
+        });
+        try {
+            aenderung();
+            ADD_FAILURE() << "kein Fehler";
+        } catch (const LaufzeitFehler& e) {
+            EXPECT_STREQ(e.what(), f.text);
+        }
+        EXPECT_EQ(bytesVon("L.DAT"), vorher);
+    }
+};
 
 TEST_P(Ausblenden, MeldetDieUrsacheUndAendertNichts) {
-    const Fall& f = GetParam();
-    if (f.fehlernummer >= 0) schreibeSaetze("L.DAT", {satz("Elle"), satz("Fuss")});
-    const std::string vorher = bytesVon("L.DAT");
-    const int nr = f.fehlernummer;
-    HakenWaechter haken([nr](DateiOp op, std::string_view) {
-        if (op != DateiOp::Oeffnen || nr < 0) return false;
-        errno = nr;
-        return true;
-    });
-    try {
-        einheitAusblenden("L.DAT", 1);
-        ADD_FAILURE() << "kein Fehler";
-    } catch (const LaufzeitFehler& e) {
-        EXPECT_STREQ(e.what(), f.text);
-    }
-    EXPECT_EQ(bytesVon("L.DAT"), vorher);
+    pruefe([] { einheitAusblenden("L.DAT", 0); });
+}
+
+TEST_P(Ausblenden, SuchtrefferEinblendenEbenso) {
+    const TGebiete gebiete{{"L\xE4nge", "L.DAT", "Meter"}};
+    pruefe([&] { trefferEinblenden(gebiete, {"Fuss", "", "", 0, 1, 1, 1}); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Oeffnungsfehler, Ausblenden,
