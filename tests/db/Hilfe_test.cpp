@@ -105,12 +105,6 @@ std::vector<std::string> treffer(const std::string& text, const std::regex& must
     return ergebnis;
 }
 
-std::set<std::string> anker() {
-    std::set<std::string> namen;
-    for (const auto& n : treffer(hilfe(), std::regex(R"~(<a\s+name="([^"]*)")~"))) namen.insert(n);
-    return namen;
-}
-
 // The captions of the main menu bar and its items, as app/Menue.cpp gives them to Qt (UTF-8, with "&").
 struct Menueeintrag {
     std::string menue; // the QMenu the item goes into, or "" for a menu of the bar
@@ -144,54 +138,19 @@ TEST(Hilfedatei, WirdAusgeliefertUndIstUtf8MitZeichensatzangabe) {
     EXPECT_NE(hilfe().find(R"(<meta charset="utf-8">)"), std::string::npos);
 }
 
-TEST(Hilfedatei, UtfPruefungErkenntFehlerhafteFolgen) {
-    struct Fall {
-        const char* name;
-        std::string bytes;
-        bool gueltig;
-    };
-    const Fall faelle[] = {
-        {"ASCII", "Quantora", true},
-        {"Umlaut", "L\xC3\xA4nge", true},
-        {"Euro (drei Bytes)", "\xE2\x82\xAC", true},
-        {"vier Bytes", "\xF0\x9F\x98\x80", true},
-        {"Codepage 1252", "L\xE4nge", false},
-        {"abgeschnitten am Ende", "L\xC3", false},
-        {"ueberlang", "\xC0\xAF", false},
-        {"Surrogat", "\xED\xA0\x80", false},
-        {"jenseits U+10FFFF", "\xF4\x90\x80\x80", false},
-        {"Folgebyte allein", "\x80", false},
-    };
-    for (const auto& f : faelle) {
-        std::size_t stelle = 0;
-        EXPECT_EQ(istUtf8(f.bytes, stelle), f.gueltig) << f.name;
-    }
-}
-
-TEST(Hilfedatei, HatDenAnkerInhaltFuerDasInhaltsverzeichnis) { EXPECT_EQ(anker().count("inhalt"), 1u); }
-
-TEST(Hilfedatei, JederAnkerIstEinmalig) {
+// Anchors are unique, "inhalt" among them; every link leads to one, and every chapter (h2) is linked.
+TEST(Hilfedatei, VerweiseUndKapitelSindErreichbar) {
     std::map<std::string, int> anzahl;
     for (const auto& n : treffer(hilfe(), std::regex(R"~(<a\s+name="([^"]*)")~"))) ++anzahl[n];
-    ASSERT_FALSE(anzahl.empty());
+    EXPECT_EQ(anzahl.count("inhalt"), 1u);
     for (const auto& [name, n] : anzahl) EXPECT_EQ(n, 1) << "Anker " << name;
-}
-
-TEST(Hilfedatei, JederInterneVerweisFuehrtZuEinemAnker) {
-    const std::set<std::string> ziele = anker();
     const auto verweise = treffer(hilfe(), std::regex(R"~(href="#([^"]*)")~"));
-    ASSERT_GE(verweise.size(), 50u);
-    for (const auto& v : verweise) EXPECT_EQ(ziele.count(v), 1u) << "Verweis auf #" << v << " ohne Anker";
-}
-
-TEST(Hilfedatei, JederAbschnittIstVomInhaltsverzeichnisErreichbar) {
-    // Every anchor of a chapter heading (h2) is linked from somewhere, so no chapter is lost to the reader.
+    ASSERT_FALSE(verweise.empty());
+    for (const auto& v : verweise) EXPECT_EQ(anzahl.count(v), 1u) << "Verweis auf #" << v << " ohne Anker";
     const auto kapitel = treffer(hilfe(), std::regex(R"~(<h2><a\s+name="([^"]*)")~"));
-    ASSERT_GE(kapitel.size(), 13u);
-    for (const auto& k : kapitel) {
-        if (k == "inhalt") continue;
-        EXPECT_NE(hilfe().find("href=\"#" + k + "\""), std::string::npos) << "Kapitel " << k;
-    }
+    ASSERT_FALSE(kapitel.empty());
+    for (const auto& k : kapitel)
+        EXPECT_TRUE(k == "inhalt" || hilfe().find("href=\"#" + k + "\"") != std::string::npos) << "Kapitel " << k;
 }
 
 TEST(Hilfedatei, NenntJedenBefehlDesHauptmenues) {
@@ -257,13 +216,6 @@ TEST(Hilfedatei, ZitiertDieTexteDesProgrammsWortgetreu) {
     const std::string text = sichtbarerText(hilfe());
     for (const auto& [name, zitat] : zitate)
         EXPECT_NE(text.find(zitat), std::string::npos) << name << ": \"" << zitat << "\"";
-}
-
-TEST(Hilfedatei, SichtbarerTextLoestTagsUndEntitaetenAuf) {
-    EXPECT_EQ(sichtbarerText("<p>Falsche Eingabe im\n   Werteingabeld!</p>"), "Falsche Eingabe im Werteingabeld!");
-    EXPECT_EQ(sichtbarerText("<span class=\"t\">&nbsp;&nbsp;1,5</span>"), "  1,5");
-    EXPECT_EQ(sichtbarerText("&gt;&gt; hh:mm &lt;&lt; &amp;"), ">> hh:mm << &");
-    EXPECT_EQ(sichtbarerText("<style>h1 { color: red; }</style><!-- Notiz -->Text"), " Text");
 }
 
 } // namespace
