@@ -41,39 +41,18 @@ const std::string& hilfe() {
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing beyond U+10FFFF.
 bool istUtf8(const std::string& s, std::size_t& fehlerstelle) {
-    std::size_t i = 0;
-    while (i < s.size()) {
+    const unsigned long kleinster[] = {0, 0x80, 0x800, 0x10000};
+    for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
-        int folge = 0;
-        unsigned long wert = 0;
-        unsigned long kleinster = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if (c >= 0xC2 && c <= 0xDF) {
-            folge = 1, wert = c & 0x1Fu, kleinster = 0x80;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            folge = 2, wert = c & 0x0Fu, kleinster = 0x800;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            folge = 3, wert = c & 0x07u, kleinster = 0x10000;
-        } else {
-            fehlerstelle = i;
-            return false;
-        }
-        if (i + static_cast<std::size_t>(folge) >= s.size()) {
-            fehlerstelle = i;
-            return false;
-        }
-        for (int k = 1; k <= folge; ++k) {
+        const int folge = c < 0x80 ? 0 : c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : -1;
+        unsigned long wert = folge == 0 ? c : c & (0x3Fu >> folge);
+        bool gut = folge >= 0 && i + static_cast<std::size_t>(folge) < s.size();
+        for (int k = 1; gut && k <= folge; ++k) {
             const auto f = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-            if ((f & 0xC0u) != 0x80u) {
-                fehlerstelle = i;
-                return false;
-            }
+            gut = (f & 0xC0u) == 0x80u;
             wert = (wert << 6) | (f & 0x3Fu);
         }
-        if (wert < kleinster || wert > 0x10FFFF || (wert >= 0xD800 && wert <= 0xDFFF)) {
+        if (!gut || wert < kleinster[folge] || wert > 0x10FFFF || (wert >= 0xD800 && wert <= 0xDFFF)) {
             fehlerstelle = i;
             return false;
         }
