@@ -19,9 +19,10 @@ TEST(Dateinamenvorschlag, AchtZeichenGrossNachCodepage) {
 }
 
 TEST(Dateiname, NurBloseDateinamen) {
-    for (const char* name : {"AKUSTIK", "L\xC4NGENEI", "A B", "TEMPO"}) EXPECT_TRUE(dateinameZulaessig(name)) << name;
-    for (const char* name : {"", ".", "..", "a/b", "a\\b", "C:X", "A*", "A?", "A\"", "A<", "A>", "A|B", "A\tB", "TEMP",
-                             "temp", "CON", "lpt1"})
+    for (const char* name : {"AKUSTIK", "L\xC4NGENEI", "A B", "TEMPO"})
+        EXPECT_TRUE(dateinameZulaessig(name)) << name;
+    for (const char* name : {"", ".", "..", "a/b", "a\\b", "C:X", "A*", "A?", "A\"", "A<", "A>", "A|B",
+                             "A\tB", "TEMP", "temp", "CON", "lpt1"})
         EXPECT_FALSE(dateinameZulaessig(name)) << name;
 }
 
@@ -120,8 +121,10 @@ TEST(Einfuegestelle, NachGrossbuchstaben) {
     TGebiete g = dreiGebiete();
     g.push_back({"\xC4quivalentdosis", "AEQUIDOS.DAT", "Sievert"});
     const std::pair<const char*, std::size_t> faelle[] = {
-        {"Akustik", 0}, {"energie", 2}, {"Energie", 2}, {"Volumen", 2}, // the same name in any case goes behind
-        {"Zoll", 3},    {"\xE4hnlich", 3}, {"\xDC" "bersicht", 4}, {"", 0}, // umlauts after Z, small as capital
+        {"Akustik", 0}, {"energie", 2}, {"Energie", 2}, {"Volumen", 2},
+         // the same name in any case goes behind
+        {"Zoll", 3},    {"\xE4hnlich", 3}, {"\xDC" "bersicht", 4}, {"", 0}, // umlauts after Z,
+         small as capital
     };
     for (const auto& [gebiet, stelle] : faelle) EXPECT_EQ(einfuegeStelle(g, gebiet), stelle) << gebiet;
 }

@@ -12,7 +12,8 @@ namespace pflegetest {
 TempOrdner::TempOrdner() : alt_(fs::current_path()) {
     std::random_device zufall;
     for (;;) {
-        huelle_ = fs::temp_directory_path() / ("qnt_test_" + std::to_string(getpid()) + "_" + std::to_string(zufall()));
+        huelle_ = fs::temp_directory_path() /
+                  ("qnt_test_" + std::to_string(getpid()) + "_" + std::to_string(zufall()));
         if (fs::create_directory(huelle_)) break;
     }
     pfad_ = huelle_ / "innen";

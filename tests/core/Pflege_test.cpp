@@ -133,8 +133,10 @@ TEST(DialogWahl, NachGebietsname) {
         EXPECT_EQ(einfuegeVerweigerung(f.gebiet).has_value(), verweigert);
         EXPECT_EQ(faktorVerweigerung(f.gebiet).has_value(), verweigert);
         if (verweigert) {
-            EXPECT_NE(einfuegeVerweigerung(f.gebiet)->find("Einf\xFCgen von eigenen Einheiten"), std::string::npos);
-            EXPECT_NE(faktorVerweigerung(f.gebiet)->find("\xC4ndern des Umrechnungsfaktors"), std::string::npos);
+            EXPECT_NE(einfuegeVerweigerung(f.gebiet)->find("Einf\xFCgen von eigenen Einheiten"),
+                      std::string::npos);
+            EXPECT_NE(faktorVerweigerung(f.gebiet)->find("\xC4ndern des Umrechnungsfaktors"),
+                      std::string::npos);
         }
     }
 }

@@ -46,7 +46,8 @@ TEST_F(RevisionImOrdner, EinfuegenSetztDenNeuenSatzAnSeinenPlatz) {
     } faelle[] = {
         {{"Meile", "Millimeter"}, "meile", {"meile", "Meile", "Millimeter"}},
         {{"Elle", "Meile"}, "Meile", {"Elle", "Meile", "Meile"}},
-        {{"Fuss", "Meile", "Yard", "Zentimeter", "Zwerg"}, "Zoll", {"Fuss", "Meile", "Yard", "Zentimeter", "Zoll", "Zwerg"}},
+        {{"Fuss", "Meile", "Yard", "Zentimeter", "Zwerg"}, "Zoll", {"Fuss", "Meile", "Yard", "Zentimeter",
+         "Zoll", "Zwerg"}},
         {{"Elle", "Meile"}, "Zoll", {"Elle", "Meile", "Zoll"}},
         {{"Elle", "Meile"}, "", {"", "Elle", "Meile"}},
         {{"Meilen", "Mo"}, "Meile", {"Meile", "Meilen", "Mo"}},
@@ -98,7 +99,8 @@ TEST_F(RevisionImOrdner, RegelZustandBeginntBeiJederRevisionNeu) {
 // A data file named like the temporary file revises through another one and loses nothing.
 TEST_F(RevisionImOrdner, DatendateiNamensTempVerliertNichts) {
     const std::pair<const char*, const char*> faelle[] = {
-        {"LAENGE.DAT", "TEMP.DAT"}, {"TEMP.DAT", "TEMP.NEU"}, {"temp.dat", "TEMP.NEU"}, {"TEMPALT.DAT", "TEMP.DAT"}};
+        {"LAENGE.DAT", "TEMP.DAT"}, {"TEMP.DAT", "TEMP.NEU"}, {"temp.dat", "TEMP.NEU"}, {"TEMPALT.DAT",
+         "TEMP.DAT"}};
     for (const auto& [datei, temp] : faelle) {
         SCOPED_TRACE(datei);
         EXPECT_EQ(temporaereDatei(datei), temp);

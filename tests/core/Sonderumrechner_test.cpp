@@ -30,7 +30,8 @@ TEST(Ablehnung, MeldetUndLaesstDieErgebnisseStehen) {
     const std::string_view laenge = "L\xE4nge";
     const Ablehnung faelle[] = {
         {"Faktor: unlesbar oder null", laenge, 1,
-         {"0", "0,0", "-0", ".", "E5", "", "   ", "-", "1e", "12 ", "1.000,5", "abc", "1e-400"}, kBitteAendern},
+         {"0", "0,0", "-0", ".", "E5", "", "   ", "-", "1e", "12 ", "1.000,5", "abc", "1e-400"},
+          kBitteAendern},
         {"W\xE4hrungen: Betrag null", kWaehrungen, 0, {"0"}, kBitteAendern},
         {"Temperatur: nur Unlesbares", kTemperatur, 0, {"", "abc", "1 ", "-"}, kBitteAendern},
         {"Weltzeit: keine Uhrzeit", kWeltzeit, 0,
@@ -43,15 +44,18 @@ TEST(Ablehnung, MeldetUndLaesstDieErgebnisseStehen) {
         {"hexadezimal zu gro\xDF", kZahlensysteme, 2, {"80000000", "FFFFFFFFFFFFFFF"}, kHexZuGross, false},
         {"oktal", kZahlensysteme, 3, {"8", "-7"}, kNurOktalZiffern},
         {"oktal zu gro\xDF", kZahlensysteme, 3, {"20000000000", "777777777777777"}, kOktalZuGross, false},
-        {"bin\xE4r \xFC" "ber 31 Stellen", kZahlensysteme, 0, {"10000000000000000000000000000000"}, kBinaerZuGross,
+        {"bin\xE4r \xFC" "ber 31 Stellen", kZahlensysteme, 0, {"10000000000000000000000000000000"},
+         kBinaerZuGross,
          false},
         {"r\xF6misch", kZahlensysteme, 4, {"mc", "MCMXCIVA"}, kNurRoemischeZiffern},
         {"Bruch ohne Bruchstrich", kBrueche, 0, {"5", "/5", "5/", " 5/ ", ""}, kKeinBruch},
-        {"Bruch unlesbar oder null", kBrueche, 0, {"0/5", "5/0", "3 /4", "a/5", "1/2/3", "1,5/2"}, kBitteAendern},
+        {"Bruch unlesbar oder null", kBrueche, 0, {"0/5", "5/0", "3 /4", "a/5", "1/2/3", "1,5/2"},
+         kBitteAendern},
         {"Dezimalzahl ganz", kBrueche, 1, {"5", "5,0", "5,", " 5", "-5", "1,00000000000", "12345678901"},
          kGanzeZahl},
         {"Dezimalzahl null oder unlesbar", kBrueche, 1, {"0", "0,0", "1,5 "}, kBitteAendern},
-        {"zehn Nachkommastellen", kBrueche, 1, {"0,1234567891", "0,12345678901", "1,0000000001", "-0,0000000001"},
+        {"zehn Nachkommastellen", kBrueche, 1, {"0,1234567891", "0,12345678901", "1,0000000001",
+         "-0,0000000001"},
          kEingabeZuGross, false, true},
     };
     for (const auto& f : faelle) {

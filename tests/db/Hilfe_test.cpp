@@ -44,7 +44,11 @@ bool istUtf8(const std::string& s, std::size_t& fehlerstelle) {
     const unsigned long kleinster[] = {0, 0x80, 0x800, 0x10000};
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
-        const int folge = c < 0x80 ? 0 : c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : -1;
+        const int folge = c < 0x80                 ? 0
+                          : c >= 0xC2 && c <= 0xDF ? 1
+                          : c >= 0xE0 && c <= 0xEF ? 2
+                          : c >= 0xF0 && c <= 0xF4 ? 3
+                                                   : -1;
         unsigned long wert = folge == 0 ? c : c & (0x3Fu >> folge);
         bool gut = folge >= 0 && i + static_cast<std::size_t>(folge) < s.size();
         for (int k = 1; gut && k <= folge; ++k) {
@@ -129,7 +133,8 @@ TEST(Hilfedatei, VerweiseUndKapitelSindErreichbar) {
     const auto kapitel = treffer(hilfe(), std::regex(R"~(<h2><a\s+name="([^"]*)")~"));
     ASSERT_FALSE(kapitel.empty());
     for (const auto& k : kapitel)
-        EXPECT_TRUE(k == "inhalt" || hilfe().find("href=\"#" + k + "\"") != std::string::npos) << "Kapitel " << k;
+        EXPECT_TRUE(k == "inhalt" || hilfe().find("href=\"#" + k + "\"") != std::string::npos)
+            << "Kapitel " << k;
 }
 
 TEST(Hilfedatei, NenntJedenBefehlDesHauptmenues) {
@@ -188,7 +193,8 @@ TEST(Hilfedatei, ZitiertDieTexteDesProgrammsWortgetreu) {
         {"Neues Gebiet: Name vorhanden", utf8(qnt::kGebietVorhanden)},
         {"Neues Gebiet: Dateiname unzulässig", utf8(qnt::kDateinameUnzulaessig)},
         {"Neues Gebiet: Zeichen unzulässig", utf8(qnt::kZeichenUnzulaessig)},
-        {"Gebiet löschen: einziges Gebiet", utf8(qnt::gebietLoeschVerweigerung(qnt::TGebiete(1)).value_or("-"))},
+        {"Gebiet löschen: einziges Gebiet",
+         utf8(qnt::gebietLoeschVerweigerung(qnt::TGebiete(1)).value_or("-"))},
         {"Gebiet löschen: Frage", utf8(qnt::gebietLoeschFrage("Papierma\xDF" "e"))},
         {"Suche: Datendatei fehlt", utf8(qnt::kDatendateiFehlt)},
     };

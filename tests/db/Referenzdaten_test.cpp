@@ -99,7 +99,8 @@ TEST(DiverseDatenDatei, SkalenZaehlenLueckenlosUndFolgenIhrerRegel) {
             std::smatch gross, klein;
             const std::string a = feld(z[static_cast<std::size_t>(nr - 2)], reihe);
             const std::string b = feld(z[static_cast<std::size_t>(nr - 1)], reihe);
-            ASSERT_TRUE(std::regex_match(a, gross, mass) && std::regex_match(b, klein, mass)) << a << " / " << b;
+            ASSERT_TRUE(std::regex_match(a, gross, mass) && std::regex_match(b, klein, mass))
+                << a << " / " << b;
             EXPECT_EQ(klein[2].str(), gross[1].str()) << "Zeile " << nr;
             EXPECT_NEAR(std::stod(klein[1].str()), std::stod(gross[2].str()) / 2.0, 1.0) << "Zeile " << nr;
         }
@@ -129,7 +130,8 @@ TEST(ElementDatei, ElementeStehenNachOrdnungszahlMitStimmigenFeldern) {
         const std::string m = feld(e, 5);
         std::smatch klammer;
         double masse = 0;
-        if (std::regex_match(m, klammer, std::regex(R"(\[([0-9]{2,3})\])"))) masse = std::stod(klammer[1].str());
+        if (std::regex_match(m, klammer, std::regex(R"(\[([0-9]{2,3})\])")))
+            masse = std::stod(klammer[1].str());
         else if (std::regex_match(m, std::regex("[0-9]+,[0-9]+"))) masse = zahl(m);
         else ADD_FAILURE() << m;
         if (nr > 1) {
@@ -154,17 +156,18 @@ TEST(ElementDatei, ElementeStehenNachOrdnungszahlMitStimmigenFeldern) {
         }
         EXPECT_TRUE(std::regex_match(feld(e, 16), std::regex("[0-9]{4}|um [0-9]{4}|im Altertum")));
         EXPECT_FALSE(feld(e, 15).empty());
-        EXPECT_TRUE(
-            std::regex_match(feld(e, 9), std::regex(R"((1s[12])|(\[[A-Z][a-z]\]( [1-7][spdf][0-9]{1,2})+))")));
+        EXPECT_TRUE(std::regex_match(feld(e, 9),
+                                     std::regex(R"((1s[12])|(\[[A-Z][a-z]\]( [1-7][spdf][0-9]{1,2})+))")));
     }
     const std::map<int, std::string> gruppen = {{1, "H1"},  {2, "H8"},  {21, "N3"}, {29, "N1"},
                                                 {30, "N2"}, {72, "N4"}, {113, "H3"}};
     for (const auto& [nr, g] : gruppen) EXPECT_EQ(feld(z[static_cast<std::size_t>(nr - 1)], 7), g) << nr;
-    const std::map<int, std::string> zustaende = {{1, "gas"}, {35, "fl"}, {80, "fl"}, {31, "fest"}, {86, "gas"}};
+    const std::map<int, std::string> zustaende = {
+        {1, "gas"}, {35, "fl"}, {80, "fl"}, {31, "fest"}, {86, "gas"}};
     for (const auto& [nr, s] : zustaende) EXPECT_EQ(feld(z[static_cast<std::size_t>(nr - 1)], 4), s) << nr;
 }
 
-// "Ravento.rtf": plain ASCII RTF with balanced braces that the reader shows with headings, bullets and colour.
+// "Ravento.rtf": plain ASCII RTF with balanced braces, shown by the reader with headings, bullets, colour.
 TEST(RaventoDatei, IstAsciiRtfUndZeigtSichImLeser) {
     const std::string rtf = liesDatei("Ravento.rtf");
     ASSERT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u);
@@ -226,7 +229,9 @@ TEST(StoffDatenDatei, ZeilenHabenIhreFelderUndWerte) {
                 const std::string w = feld(zeile, n);
                 EXPECT_TRUE(!w.empty() || !d.wertPflicht) << "Feld " << n;
                 einWert = einWert || !w.empty();
-                EXPECT_TRUE(w.empty() || istWert(w) || (std::string(d.name) == "Stoffw5.nfo" && w == "unbegrenzt")) << "Feld " << n;
+                EXPECT_TRUE(w.empty() || istWert(w) ||
+                            (std::string(d.name) == "Stoffw5.nfo" && w == "unbegrenzt"))
+                    << "Feld " << n;
             }
             EXPECT_TRUE(einWert);
         }
@@ -264,10 +269,12 @@ TEST(StoffDatenDatei, GrunddatenSindInSichStimmig) {
         int feld;
         const char* wert;
     } bekannt[] = {
-        {"Wasser", 3, "998,2"}, {"Wasser", 4, "4,182"},    {"Wasser", 7, "333,5"},        {"Wasser", 8, "2257"},
+        {"Wasser", 3, "998,2"}, {"Wasser", 4, "4,182"},    {"Wasser", 7, "333,5"},        {"Wasser", 8,
+         "2257"},
         {"Kupfer", 9, "401"},   {"Kupfer", 12, "0,0168"},  {"Eisen, rein", 3, "7874"},   {"Luft", 3, "1,204"},
     };
-    for (const auto& b : bekannt) EXPECT_EQ(feld(z[b.stoff], b.feld), b.wert) << b.stoff << " Feld " << b.feld;
+    for (const auto& b : bekannt)
+        EXPECT_EQ(feld(z[b.stoff], b.feld), b.wert) << b.stoff << " Feld " << b.feld;
     std::map<std::string, std::string> bedeutung;
     for (const auto& zeile : zeilen("Stoffw7.nfo")) bedeutung[feld(zeile, 1)] = feld(zeile, 2);
     EXPECT_NE(bedeutung["Bittersalz"].find("Magnesiumsulfat-Heptahydrat"), std::string::npos);

@@ -12,9 +12,11 @@ namespace {
 
 using qnt::TEinheitSatz;
 
-std::map<std::string, TEinheitSatz> nach(const std::string& datei, std::string (TEinheitSatz::*schluessel)() const) {
+std::map<std::string, TEinheitSatz> nach(const std::string& datei,
+                                         std::string (TEinheitSatz::*schluessel)() const) {
     std::map<std::string, TEinheitSatz> m;
-    for (const auto& s : dbtest::liesSaetze(datei)) EXPECT_TRUE(m.emplace((s.*schluessel)(), s).second) << s.Name();
+    for (const auto& s : dbtest::liesSaetze(datei))
+        EXPECT_TRUE(m.emplace((s.*schluessel)(), s).second) << s.Name();
     return m;
 }
 
@@ -42,7 +44,8 @@ TEST(Waehrungen, FestkurseGeltenFuerJedeWaehrungIhresLandes) {
         const std::string stand = s.Uebersetzung();
         if (code == "EUR" || s.Faktor() == 0) continue;
         if (stand.rfind("Festkurs seit ", 0) == 0)
-            EXPECT_TRUE(std::regex_match(stand.substr(14), std::regex("[0-9]{4}-[0-9]{2}-[0-9]{2}"))) << stand;
+            EXPECT_TRUE(std::regex_match(stand.substr(14), std::regex("[0-9]{4}-[0-9]{2}-[0-9]{2}")))
+                << stand;
         else
             EXPECT_EQ(stand, "2022-09-05");
     }
@@ -85,13 +88,16 @@ TEST(Weltzeit, JedesLandDerTabelleHatSeineHauptstadt) {
     const std::map<int, const char*> hauptstadt = {
         {21, "Kairo"}, {23, "Addis Abeba"}, {24, "Kabul"}, {25, "Algier"}, {27, "Buenos Aires"},
         {28, "Br\xFCssel"}, {29, "Sucre"}, {30, "Bras\xEDlia"}, {31, "Sofia"}, {32, "Santiago de Chile"},
-        {33, "Peking"}, {34, "San Jos\xE9"}, {35, "Kopenhagen"}, {36, "Berlin"}, {50, "Helsinki"}, {51, "Paris"},
+        {33, "Peking"}, {34, "San Jos\xE9"}, {35, "Kopenhagen"}, {36, "Berlin"}, {50, "Helsinki"}, {51,
+         "Paris"},
         {52, "Athen"}, {54, "London"}, {55, "Guatemala-Stadt"}, {56, "Port-au-Prince"}, {57, "Neu-Delhi"},
         {58, "Jakarta"}, {60, "Teheran"}, {62, "Rom"}, {63, "Tokio"}, {65, "Bogot\xE1"}, {66, "Seoul"},
-        {67, "Havanna"}, {68, "Tripolis"}, {69, "Rabat"}, {70, "Mexiko-Stadt"}, {71, "Amsterdam"}, {72, "Oslo"},
+        {67, "Havanna"}, {68, "Tripolis"}, {69, "Rabat"}, {70, "Mexiko-Stadt"}, {71, "Amsterdam"}, {72,
+         "Oslo"},
         {73, "Wien"}, {74, "Asunci\xF3n"}, {75, "Lima"}, {76, "Manila"}, {77, "Warschau"}, {78, "Lissabon"},
         {80, "Bukarest"}, {81, "Moskau"}, {82, "Stockholm"}, {83, "Bern"}, {84, "Madrid"}, {85, "Bangkok"},
-        {86, "Ankara"}, {87, "Tunis"}, {88, "Budapest"}, {89, "Montevideo"}, {90, "Washington"}, {91, "Hanoi"},
+        {86, "Ankara"}, {87, "Tunis"}, {88, "Budapest"}, {89, "Montevideo"}, {90, "Washington"}, {91,
+         "Hanoi"},
     };
     const auto w = nach("WELTZEIT.DAT", &TEinheitSatz::Name);
     for (const auto& [land, stadt] : hauptstadt) {
