@@ -1,14 +1,15 @@
 #include "app/Anwendung.h"
+#include "app/Befehlszeile.h"
 #include "app/Qnt01.h"
 
-#include <QIcon>
+#include <iostream>
 
 int main(int argc, char** argv) {
-    qnt::Anwendung app(argc, argv);
-    QIcon symbol;
-    for (int groesse : {16, 32, 48, 256}) symbol.addFile(QStringLiteral(":/symbol/quantora-%1.png").arg(groesse));
-    QApplication::setWindowIcon(symbol);
-    QGuiApplication::setDesktopFileName(QStringLiteral("quantora"));
+    qnt::Befehlszeile befehle = qnt::werteAus(argc, argv, std::cout, std::cerr);
+    if (befehle.ende) return *befehle.ende;
+    int qtArgc = befehle.anzahlFuerQt();
+    qnt::Anwendung app(qtArgc, befehle.fuerQt.data());
+    if (auto ende = qnt::pruefeRest(qtArgc, befehle.fuerQt.data(), std::cerr)) return *ende;
     qnt::TMyWindow fenster;
     fenster.zeigeStart();
     return app.exec();
