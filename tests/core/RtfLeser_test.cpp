@@ -57,6 +57,8 @@ TEST(RtfLeser, TextDerDokumente) {
         {"Unicode mit Ersatzzeichen", "{\\rtf1 \\u8364?5}",
          "\xE2\x82\xAC"
          "5"},
+        {"Unicode an den Grenzen der UTF-8-Laengen", "{\\rtf1 \\u2047?\\u2048?\\u-1?}",
+         "\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
         {"Unicode mit Hex-Ersatz", "{\\rtf1 \\u252\\'fc!}", "\xC3\xBC!"},
         {"Unicode negativ als Surrogatpaar", "{\\rtf1 \\u-10179?\\u-8704?}", "\xF0\x9F\x98\x80"},
         {"einzelnes Surrogat wird Ersatzzeichen", "{\\rtf1 \\u-10179?x}", "\xEF\xBF\xBDx"},
@@ -121,6 +123,7 @@ TEST(RtfLeser, SchriftUndFarbtabelle) {
     EXPECT_EQ(d.farbe(0), nullptr);
     ASSERT_NE(d.farbe(1), nullptr);
     EXPECT_EQ(d.farbe(1)->Rot, 255);
+    EXPECT_EQ(d.farbe(1)->Gruen, 0);
     EXPECT_EQ(d.farbe(2)->Blau, 128);
     EXPECT_EQ(d.farbe(3), nullptr);
     EXPECT_EQ(d.farbe(-1), nullptr);
