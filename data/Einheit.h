@@ -116,6 +116,7 @@ public:
     bool schliessen() { return datei_.schliessen(); }
     bool offen() const { return datei_.offen(); }
     const std::string& name() const { return datei_.name(); }
+    int oeffnenFehler() const { return datei_.oeffnenFehler(); }
 
 private:
     Datei datei_;

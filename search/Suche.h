@@ -53,7 +53,7 @@ std::vector<std::string> trefferZeilen(const TGebiete& gebiete, const std::vecto
 std::optional<TEinheitSatz> trefferSatz(const TGebiete& gebiete, const TSuchobjekt& treffer);
 
 // Sets Angezeigt of the hit's record to 1. A file error throws LaufzeitFehler ("Datei nicht gefunden"
-// for a missing file).
+// for a missing file, "Zugriff verweigert" for a write-protected one).
 void trefferEinblenden(const TGebiete& gebiete, const TSuchobjekt& treffer);
 
 // The index of the first entry with exactly this Name and LandNr, or nothing.

@@ -97,8 +97,7 @@ private slots:
         QVERIFY(p.m.boxen.isEmpty());
     }
 
-    // A wrong factor keeps the dialog open and writes nothing; Abbrechen reloads nothing; the next opening
-    // keeps the texts but starts the country list afresh.
+    // A wrong factor keeps the dialog open; Abbrechen reloads nothing; reopened, the texts stay.
     void falscherFaktorUndWiederOeffnen() {
         test::Fensterprobe p(datenbank);
         const QByteArray vorher = p.o.lies("L.DAT");
@@ -126,16 +125,11 @@ private slots:
             d->OKBtn->click();
         });
         QCOMPARE(test::satzAus(p.o.lies("L.DAT"), 0).LandNr(), 1);
-    }
 
-    // Also after a failed revision the list is loaded again, and shows the file as it is.
-    void fehlgeschlageneRevisionLaedtTrotzdem() {
-        test::Fensterprobe p(datenbank);
-        auto* d = p.w().Dlg_eigene_einfuegen;
+        // Also after a failed revision the list is loaded again, and shows the file as it is.
+        p.m.leeren();
         p.befehl(d, &TMyWindow::EigeneEinheiteinfgen1Click, [&] {
             p.o.entferne("L.DAT");
-            d->Edit_Name->setText("Elle");
-            d->Edit_Faktor->setText("0,5");
             d->OKBtn->click();
         });
         QCOMPARE(p.m.texte().value(0), QStringLiteral("Die Datei L.DAT konnte nicht geöffnet werden oder die "

@@ -1,5 +1,4 @@
-// The category dialogs: a new category's fields reach the index, the descriptions and its data file; deleting
-// one asks first; the reports of both.
+// The category dialogs: a new category's fields reach its files; deleting asks first; their reports.
 #include <QPlainTextEdit>
 
 #include "Fensterprobe.h"

@@ -2,13 +2,25 @@
 #include <QMenu>
 #include <QtTest>
 
+#include "Testhilfe.h"
 #include "app/Anwendung.h"
+#include "app/Qnt01.h"
 
 using namespace qnt;
 
 class tst_Start : public QObject {
     Q_OBJECT
 private slots:
+    // The shipped settings file: no warning at the first start.
+    void ausgelieferteDatenStartenOhneWarnung() {
+        test::Datenordner ordner;
+        test::SkriptMeldungen m;
+        TMyWindow w;
+        w.zeigeStart();
+        QCOMPARE(m.texte(), QStringList{});
+        w.close();
+    }
+
     void anwendungTraegtSymbolUndQtsDeutscheTexte() {
         QIcon symbol = QApplication::windowIcon();
         QVERIFY(!symbol.isNull());

@@ -12,6 +12,7 @@
 #include "Testhilfe.h"
 #include "app/Qnt01.h"
 #include "list/Sitzung.h"
+#include "list/widgets/EinheitenModell.h"
 
 namespace qnt::test {
 
@@ -40,12 +41,7 @@ struct Fensterprobe {
         w().ComboBox1Change();
     }
     // The texts of the main window's unit list.
-    QStringList liste() const {
-        QStringList z;
-        for (int i = 0; i < fenster->ListBoxEinheit->count(); ++i)
-            z << fenster->ListBoxEinheit->item(i)->text();
-        return z;
-    }
+    QStringList liste() const { return einheitennamen(fenster->ListBoxEinheit); }
 };
 
 inline QStringList zeilen(const QListWidget* l) {
