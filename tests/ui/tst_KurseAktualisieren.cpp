@@ -1,0 +1,191 @@
+// Fetching the reference rates against a server inside this process, and the command-line update of a
+// data folder. Nothing here leaves the machine.
+#include <QtTest>
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <sstream>
+
+#include "Testhilfe.h"
+#include "app/KurseAktualisieren.h"
+#include "data/Dateischicht.h"
+#include "maintain/widgets/Kursquelle.h"
+
+using namespace qnt;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QByteArray kXml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                        "<gesmes:Envelope xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\">\n"
+                        "<Cube><Cube time='2026-12-04'>\n"
+                        "<Cube currency='USD' rate='1.25'/><Cube currency='CHF' rate='0.8'/>"
+                        "<Cube currency='DEM' rate='3'/>\n</Cube></Cube>\n</gesmes:Envelope>\n";
+
+QByteArray http(const QByteArray& status, const QByteArray& rumpf, qsizetype laenge = -1) {
+    return "HTTP/1.1 " + status + "\r\nContent-Type: text/xml\r\nContent-Length: " +
+           QByteArray::number(laenge < 0 ? rumpf.size() : laenge) + "\r\nConnection: close\r\n\r\n" + rumpf;
+}
+
+// Answers every request on 127.0.0.1 with `antwort` and closes; an empty answer never comes.
+class Testserver {
+public:
+    explicit Testserver(QByteArray antwort) : antwort_(std::move(antwort)) {
+        QVERIFY(server_.listen(QHostAddress::LocalHost));
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection())
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                    anfrage_ += s->readAll();
+                    if (!anfrage_.contains("\r\n\r\n") || antwort_.isEmpty()) return;
+                    s->write(antwort_);
+                    s->disconnectFromHost();
+                });
+        });
+    }
+    QUrl adresse() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/eurofxref-daily.xml").arg(server_.serverPort()));
+    }
+    const QByteArray& anfrage() const { return anfrage_; }
+
+private:
+    QTcpServer server_;
+    QByteArray antwort_;
+    QByteArray anfrage_;
+};
+
+TEinheitSatz waehrung(const char* name, const char* code, int land, int angezeigt = 1) {
+    TEinheitSatz s;
+    s.setzeAngezeigt(static_cast<std::uint8_t>(angezeigt));
+    s.setzeLandNr(static_cast<std::uint8_t>(land));
+    s.setzeName(name);
+    s.setzeKurzzeichen(code);
+    s.setzeFaktor(0.5);
+    s.setzeUebersetzung("2022-09-05");
+    return s;
+}
+
+QByteArray datei(const std::vector<TEinheitSatz>& saetze) {
+    QByteArray b;
+    for (const auto& s : saetze)
+        b.append(reinterpret_cast<const char*>(s.bytes.data()), kSatzGroesse);
+    return b;
+}
+
+const std::vector<TEinheitSatz> kVorher = {waehrung("Dollar", "USD", 90), waehrung("Franken", "CHF", 83, 0),
+                                           waehrung("Mark", "DEM", 36), waehrung("Yen", "JPY", 63)};
+
+struct Aufruf {
+    int status;
+    QString aus, fehler;
+};
+
+Aufruf rufe(const QStringList& argumente, const QUrl& adresse = {}) {
+    std::ostringstream aus, fehler;
+    const int status = kurseAktualisieren(argumente, aus, fehler, adresse, 2s);
+    return {status, QString::fromStdString(aus.str()), QString::fromStdString(fehler.str())};
+}
+
+} // namespace
+
+class tst_KurseAktualisieren : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { setzeFehlerHaken({}); }
+
+    void abruf_data() {
+        QTest::addColumn<QByteArray>("antwort");
+        QTest::addColumn<int>("abbruchNachMs");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("meldung");
+        const auto geladen = int(TAbrufergebnis::Art::Geladen), fehler = int(TAbrufergebnis::Art::Fehler);
+        QTest::newRow("gute Datei") << http("200 OK", kXml) << -1 << geladen << QString();
+        QTest::newRow("404")
+            << http("404 Not Found", "<html>weg</html>") << -1 << fehler
+            << "Der Server 127.0.0.1 antwortete mit dem HTTP-Status 404 Not Found statt der Kurse.";
+        QTest::newRow("abgeschnitten")
+            << http("200 OK", kXml.left(100), kXml.size()) << -1 << fehler
+            << "Der Server 127.0.0.1 hat die Verbindung vorzeitig beendet; die Kurse "
+               "kamen nicht vollständig an.";
+        QTest::newRow("keine Antwort")
+            << QByteArray() << -1 << fehler
+            << "Der Server 127.0.0.1 hat nicht innerhalb von 0,3 Sekunden geantwortet.";
+        QTest::newRow("abgebrochen") << QByteArray() << 50 << int(TAbrufergebnis::Art::Abgebrochen)
+                                     << QString();
+    }
+    void abruf() {
+        QFETCH(QByteArray, antwort);
+        QFETCH(int, abbruchNachMs);
+        QFETCH(int, art);
+        QFETCH(QString, meldung);
+        Testserver server(antwort);
+        TKursabruf abruf;
+        abruf.starte(server.adresse(), 300ms);
+        if (abbruchNachMs >= 0) QTimer::singleShot(abbruchNachMs, &abruf, &TKursabruf::abbrechen);
+        const TAbrufergebnis e = abruf.warte();
+        QCOMPARE(e.Meldung, meldung);
+        QCOMPARE(int(e.Ergebnis), art);
+        QCOMPARE(e.Daten, art == int(TAbrufergebnis::Art::Geladen) ? kXml : QByteArray());
+        QVERIFY(server.anfrage().startsWith("GET /eurofxref-daily.xml HTTP/1.1\r\n"));
+    }
+
+    void befehlszeileAusDateiUndAusDemNetz() {
+        Testserver server(http("200 OK", kXml));
+        for (bool ausDemNetz : {false, true}) {
+            test::Datenordner o(false);
+            o.schreibe("Gruppen.nfo", test::cp1252("Währungen\tW.DAT\tEuro\r\n"));
+            o.schreibe("W.DAT", datei(kVorher));
+            o.schreibe("kurse.xml", kXml);
+            const Aufruf a = ausDemNetz ? rufe({}, server.adresse()) : rufe({o.pfad() + "/kurse.xml"});
+            QCOMPARE(a.fehler, QString());
+            QCOMPARE(a.aus, QStringLiteral("2 Kurse vom 2026-12-04 übernommen, 2 unverändert\n"));
+            QCOMPARE(a.status, 0);
+            auto nachher = kVorher;
+            nachher[0].setzeFaktor(0.8);
+            nachher[1].setzeFaktor(1.25);
+            for (int k : {0, 1})
+                nachher[k].setzeUebersetzung("2026-12-04");
+            QCOMPARE(o.lies("W.DAT"), datei(nachher));
+        }
+    }
+
+    void befehlszeileFehlschlaegeAendernNichts_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("umbenennenScheitert");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("fehler");
+        QTest::newRow("Umbenennen scheitert") << QStringList{"kurse.xml"} << true << 1
+                                              << "Die Datei W.DAT konnte nicht geöffnet werden oder die "
+                                                 "revidierte Datei konnte nicht geschrieben "
+                                                 "werden!\n";
+        QTest::newRow("keine Kursdatei")
+            << QStringList{"W.DAT"} << false << 1
+            << "Die Datei enthält keine Referenzkurse der Europäischen Zentralbank "
+               "(XML oder CSV).\n";
+        QTest::newRow("fehlende Datei")
+            << QStringList{"fehlt.xml"} << false << 1 << "Die Datei fehlt.xml kann nicht gelesen werden.\n";
+        QTest::newRow("zwei Dateien") << QStringList{"kurse.xml", "kurse.xml"} << false << 2
+                                      << "Aufruf: quantora --kurse-aktualisieren [DATEI]\n";
+    }
+    void befehlszeileFehlschlaegeAendernNichts() {
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, umbenennenScheitert);
+        QFETCH(int, status);
+        QFETCH(QString, fehler);
+        test::Datenordner o(false);
+        o.schreibe("Gruppen.nfo", test::cp1252("Währungen\tW.DAT\tEuro\r\n"));
+        o.schreibe("W.DAT", datei(kVorher));
+        o.schreibe("kurse.xml", kXml);
+        if (umbenennenScheitert)
+            setzeFehlerHaken([](DateiOp op, std::string_view) { return op == DateiOp::Umbenennen; });
+        const Aufruf a = rufe(argumente);
+        QCOMPARE(a.fehler, fehler);
+        QCOMPARE(a.aus, QString());
+        QCOMPARE(a.status, status);
+        QCOMPARE(o.lies("W.DAT"), datei(kVorher));
+        QCOMPARE(QDir(o.pfad()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase),
+                 (QStringList{"Gruppen.nfo", "kurse.xml", "W.DAT"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_KurseAktualisieren)
+#include "tst_KurseAktualisieren.moc"
