@@ -1,24 +1,15 @@
 #include "app/Anwendung.h"
+#include "app/Befehlszeile.h"
 #include "app/Qnt01.h"
 
-#include <QIcon>
-#include <cstring>
 #include <iostream>
 
-#include "app/KurseAktualisieren.h"
-
 int main(int argc, char** argv) {
-    // For updates by a timer: no window, and no display needed.
-    if (argc >= 2 && std::strcmp(argv[1], qnt::kKurseAktualisierenOption) == 0) {
-        QCoreApplication app(argc, argv);
-        return qnt::kurseAktualisieren(QCoreApplication::arguments().mid(2), std::cout, std::cerr);
-    }
-    qnt::Anwendung app(argc, argv);
-    QIcon symbol;
-    for (int groesse : {16, 32, 48, 256})
-        symbol.addFile(QStringLiteral(":/symbol/quantora-%1.png").arg(groesse));
-    QApplication::setWindowIcon(symbol);
-    QGuiApplication::setDesktopFileName(QStringLiteral("quantora"));
+    qnt::Befehlszeile befehle = qnt::werteAus(argc, argv, std::cout, std::cerr);
+    if (befehle.ende) return *befehle.ende;
+    int qtArgc = befehle.anzahlFuerQt();
+    qnt::Anwendung app(qtArgc, befehle.fuerQt.data());
+    if (auto ende = qnt::pruefeRest(qtArgc, befehle.fuerQt.data(), std::cerr)) return *ende;
     qnt::TMyWindow fenster;
     fenster.zeigeStart();
     return app.exec();

@@ -30,7 +30,7 @@ TueberBox::TueberBox(QWidget* eltern) : QDialog(eltern) {
     setFixedSize(320, 250);
 
     ProductName = textzeile(this, QStringLiteral("Quantora Pro"), 14, 26, true);
-    Version = textzeile(this, QStringLiteral("Version 5.0"), 52);
+    Version = textzeile(this, QStringLiteral("Version " QUANTORA_VERSION), 52);
     textzeile(this, QStringLiteral("Umrechnung von Maßeinheiten aus aller Welt"), 74);
     Hersteller = textzeile(this, QStringLiteral("Quantora Softwarehaus GmbH"), 112, 0, true);
     EMail = textzeile(this, QStringLiteral("E-Mail: info@quantora.example"), 134);

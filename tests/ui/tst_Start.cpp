@@ -1,6 +1,9 @@
+#include <QLineEdit>
+#include <QMenu>
 #include <QtTest>
 
 #include "Testhilfe.h"
+#include "app/Anwendung.h"
 #include "app/Qnt01.h"
 
 using namespace qnt;
@@ -18,7 +21,24 @@ private slots:
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         w.close();
     }
+
+    void anwendungTraegtSymbolUndQtsDeutscheTexte() {
+        QIcon symbol = QApplication::windowIcon();
+        QVERIFY(!symbol.isNull());
+        QCOMPARE(symbol.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {256, 256}}));
+        QCOMPARE(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText), QStringLiteral("Strg+C"));
+        QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_Delete).toString(QKeySequence::NativeText),
+                 QStringLiteral("Strg+Entf"));
+        QLineEdit eingabe;
+        std::unique_ptr<QMenu> menue(eingabe.createStandardContextMenu());
+        QCOMPARE(menue->actions().constFirst()->text(), QStringLiteral("&Rückgängig\tStrg+Z"));
+    }
 };
 
-QTEST_MAIN(tst_Start)
+// The real application object, as the program starts it.
+int main(int argc, char** argv) {
+    Anwendung app(argc, argv);
+    tst_Start t;
+    return QTest::qExec(&t, argc, argv);
+}
 #include "tst_Start.moc"
