@@ -7,6 +7,7 @@
 #include "app/Anwendung.h"
 #include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/widgets/Dialograhmen.h"
 
 namespace qnt {
 
@@ -31,10 +32,9 @@ QString beschriftung(int k) {
 } // namespace
 
 TLaender_Dlg::TLaender_Dlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Einheiten ein-/ausblenden"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
+    dialogRahmen(this, QStringLiteral("Einheiten ein-/ausblenden"));
+    // The country names are larger and bold, unlike the other dialogs' text.
+    QFont schrift = font();
     schrift.setPixelSize(11);
     schrift.setBold(true);
     setFont(schrift);

@@ -1,6 +1,7 @@
 #pragma once
 // What the three own-unit dialogs share: name, symbol, country, factor, OK and Abbrechen, and the insertion.
 #include <QDialog>
+#include <vector>
 
 #include "data/Einheit.h"
 
@@ -39,7 +40,7 @@ protected:
     QLineEdit* neuesFeld(const QString& label, int laenge);
     // The factor field under (or, with `daneben`, beside) its label.
     void faktorfeld(const QString& label, bool daneben, int laenge);
-    // The dialog's fixed size, once every row is in.
+    // The Tab order and the dialog's fixed size, once every row is in.
     void abschliessen();
 
     // The record of the fields as typed, with the parsed factor field.
@@ -51,6 +52,7 @@ protected:
     TMyWindow& fenster_;
     QGridLayout* raster_ = nullptr;
     int zeile_ = 0;
+    std::vector<QWidget*> felder_; // in the order of the rows
 };
 
 } // namespace qnt

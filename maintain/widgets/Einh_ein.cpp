@@ -8,6 +8,7 @@
 #include "app/Meldung.h"
 #include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/widgets/Dialograhmen.h"
 #include "maintain/AusgeblendeteEinheiten.h"
 
 namespace qnt {
@@ -22,12 +23,7 @@ constexpr int kSatzNrRolle = Qt::UserRole;
 } // namespace
 
 TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Ausgeblendete Einheiten wieder einblenden"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+    dialogRahmen(this, QStringLiteral("Ausgeblendete Einheiten wieder einblenden"));
     setFixedSize(420, 330);
 
     Label1 = new QLabel(QStringLiteral("Gebiet:"), this);

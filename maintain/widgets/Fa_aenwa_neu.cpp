@@ -13,6 +13,7 @@
 #include "app/Meldung.h"
 #include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/widgets/Dialograhmen.h"
 #include "convert/Zahlen.h"
 #include "list/Einheitenliste.h"
 
@@ -51,13 +52,7 @@ QTableWidgetItem* zelle(const std::string& text, bool editierbar) {
 
 TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
     : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+    dialogRahmen(this, QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
 
     StringGrid1 = new QTableWidget(0, kSpalten, this);
     StringGrid1->verticalHeader()->hide();
@@ -127,6 +122,7 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
     knoepfe->addWidget(BitBtn_Speichern);
     knoepfe->addWidget(BitBtn_Abbrechen);
     aussen->addLayout(knoepfe);
+    tabfolge({StringGrid1, BitBtn_Land, BitBtn_Einheit, BitBtn_Speichern, BitBtn_Abbrechen});
 
     connect(BitBtn_Speichern, &QPushButton::clicked, this,
             sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick));

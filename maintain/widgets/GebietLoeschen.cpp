@@ -9,19 +9,14 @@
 #include "app/Meldung.h"
 #include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/widgets/Dialograhmen.h"
 #include "maintain/Gebietsverwaltung.h"
 #include "maintain/widgets/GebietNeuDialog.h"
 
 namespace qnt {
 
 TGebietLoeschenDlg::TGebietLoeschenDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Vorhandenes Gebiet löschen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+    dialogRahmen(this, QStringLiteral("Vorhandenes Gebiet löschen"));
     setFixedSize(300, 320);
 
     Label1 = new QLabel(QStringLiteral("Vorhandene Gebiete:"), this);

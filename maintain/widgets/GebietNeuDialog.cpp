@@ -12,6 +12,7 @@
 #include "app/Meldung.h"
 #include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/widgets/Dialograhmen.h"
 #include "maintain/Laenderauswahl.h"
 
 namespace qnt {
@@ -48,13 +49,7 @@ QLabel* erklaerung(QWidget* eltern, const QString& text, const QRect& platz) {
 } // namespace
 
 TGebietNeuDlg::TGebietNeuDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Neues Gebiet einfügen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+    dialogRahmen(this, QStringLiteral("Neues Gebiet einfügen"));
     setFixedSize(520, 466);
 
     constexpr int links = 12, breite = 250, rechts = 282;

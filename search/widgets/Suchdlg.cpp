@@ -14,6 +14,7 @@
 #include "app/Meldung.h"
 #include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/widgets/Dialograhmen.h"
 #include "data/Fehler.h"
 
 namespace qnt {
@@ -35,13 +36,7 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y) {
 } // namespace
 
 TSuch_Dialog::TSuch_Dialog(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Einheiten suchen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+    dialogRahmen(this, QStringLiteral("Einheiten suchen"));
     setFixedSize(520, 372);
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Suchen nach"), this);
