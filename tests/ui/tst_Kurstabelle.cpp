@@ -42,11 +42,13 @@ const Waehrung kKurse[] = {
     {"Rubel", 81, 0},
 };
 constexpr int kAnzahl = 8;
+const char* const kCodes[kAnzahl] = {"USD", "PTE", "HUF", "CHF", "NLG", "DEM", "GBP", "RUB"};
 
 QByteArray waehrungsdatei() {
     QByteArray b;
     for (const auto& w : kKurse) {
         TEinheitSatz s;
+        s.setzeKurzzeichen(kCodes[&w - kKurse]);
         s.setzeAngezeigt(static_cast<std::uint8_t>(w.angezeigt));
         s.setzeLandNr(static_cast<std::uint8_t>(w.land));
         s.setzeName(w.name);
@@ -278,6 +280,41 @@ private slots:
         QCOMPARE(f.m.texte().value(0), QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden!"));
         QVERIFY(!speichernMoeglich);
         QVERIFY(!f.o.existiert("W.DAT"));
+    }
+
+    void referenzkurseAusDatei() {
+        Fixture f;
+        const QByteArray vorher = f.o.lies("W.DAT");
+        f.o.schreibe("kurse.csv",
+                     "Date, USD, CHF, HUF, NLG, JPY, \r\n04 December 2026, 1.25, 0.8, 500, 2, 160, \r\n");
+        test::imDialog(f.d, [&] {
+            f.d->KurseAusDatei(f.o.pfad() + "/fehlt.csv");
+            QCOMPARE(f.m.texte(),
+                     QStringList{"Die Datei " + f.o.pfad() + "/fehlt.csv kann nicht gelesen werden."});
+            setze(f.g, 6, 3, "getippt"); // the Pfund is not in the file
+            f.d->KurseAusDatei(f.o.pfad() + "/kurse.csv");
+            QCOMPARE(f.d->Label_Kursstand->text(),
+                     QStringLiteral("3 Kurse vom 2026-12-04 übernommen, 5 unverändert"));
+            QCOMPARE(text(f.g, 0, 2), QStringLiteral("        0,800000000000"));
+            QCOMPARE(text(f.g, 3, 3), QStringLiteral("2026-12-04"));
+            QCOMPARE(text(f.g, 6, 3), QStringLiteral("getippt"));
+            for (int r = 0; r < kAnzahl; ++r)
+                QCOMPARE(f.g->item(r, 1)->font().bold(), r == 0 || r == 2 || r == 3);
+            f.d->BitBtn_Speichern->click();
+        });
+        f.w.Umrechnungsfaktorndern1Click();
+        QCOMPARE(f.m.texte().size(), 1);
+        const QByteArray nachher = f.o.lies("W.DAT");
+        const double faktor[] = {0.8, 0, 0.002, 1.25};
+        for (int k = 0; k < kAnzahl; ++k) {
+            TEinheitSatz s = test::satzAus(vorher, k);
+            if (k == 0 || k == 2 || k == 3) {
+                s.setzeFaktor(faktor[k]);
+                s.setzeUebersetzung("2026-12-04");
+            }
+            if (k == 6) s.setzeUebersetzung("getippt");
+            QVERIFY2(test::satzAus(nachher, k) == s, kKurse[k].name);
+        }
     }
 
     void editierteZelleZaehltBeimSpeichern() {

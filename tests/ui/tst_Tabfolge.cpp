@@ -85,8 +85,10 @@ const std::vector<Fall>& faelle() {
         {"Kurstabelle", "Währungen",
          [](TMyWindow& w) -> Tabfolge {
              auto* d = w.Faktor_aender_Waehrung_neu;
-             return {d, {d->BitBtn_Land, d->BitBtn_Speichern, d->BitBtn_Abbrechen, d->StringGrid1},
-                     d->BitBtn_Speichern};
+             return {
+                 d,
+                 {d->BitBtn_Land, d->BitBtn_Kurse, d->BitBtn_Speichern, d->BitBtn_Abbrechen, d->StringGrid1},
+                 d->BitBtn_Speichern};
          }},
         {"neues Gebiet", "Länge",
          [](TMyWindow& w) -> Tabfolge {
@@ -101,7 +103,8 @@ const std::vector<Fall>& faelle() {
         {"Suche", "Länge",
          [](TMyWindow& w) -> Tabfolge {
              auto* d = w.Such_Dialog;
-             return {d, {d->Edit1, d->RadioBestandteil, d->ListBox1, d->OKBtn, d->CancelBtn, d->RadioName},
+             return {d,
+                     {d->Edit1, d->RadioBestandteil, d->ListBox1, d->OKBtn, d->CancelBtn, d->RadioName},
                      d->OKBtn};
          }},
         // The country boxes in columns, each read from top to bottom.
