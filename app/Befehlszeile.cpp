@@ -25,8 +25,7 @@ const std::array kTabelle{
     Option{"--help", 'h', OptionsWert::keiner, "", "diese Hilfe anzeigen und beenden", hilfe},
     Option{"--version", 0, OptionsWert::keiner, "", "die Versionsnummer anzeigen und beenden", version},
     Option{"--kurse-aktualisieren", 0, OptionsWert::erlaubt, "DATEI",
-           "Währungskurse aus DATEI oder dem Internet aktualisieren und beenden",
-           kurseAktualisierenOption},
+           "Währungskurse aus DATEI oder dem Internet aktualisieren und beenden", kurseAktualisierenOption},
 };
 
 int fehler(std::ostream& aus, const std::string& text) {
