@@ -317,6 +317,21 @@ private slots:
         }
     }
 
+    void internetFehlerLaesstDieTabelle() {
+        Fixture f;
+        test::imDialog(f.d, [&] {
+            const QStringList vorher = spalte(f.g, 2);
+            f.d->Kursadresse =
+                QUrl(QStringLiteral("http://127.0.0.1:1/eurofxref-daily.xml")); // nobody listens
+            f.d->KurseAusDemInternet();
+            QCOMPARE(f.m.texte(), QStringList{"Der Server 127.0.0.1 hat die Verbindung abgelehnt."});
+            QCOMPARE(spalte(f.g, 2), vorher);
+            QCOMPARE(f.d->Label_Kursstand->text(), QString());
+            QVERIFY(!QApplication::overrideCursor());
+        });
+        f.w.Umrechnungsfaktorndern1Click();
+    }
+
     void editierteZelleZaehltBeimSpeichern() {
         Fixture f;
         test::imDialog(f.d, [&] {
