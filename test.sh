@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . tools/pakete.sh
-quantora_installiere
+# dpkg-dev builds the package in the package test; the validators check its metadata.
+quantora_installiere dpkg-dev appstream desktop-file-utils
 
 build=build/test
 opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUANTORA_WERROR=ON)

@@ -1,5 +1,5 @@
 # Shared by run.sh and test.sh: installs what the build needs from Debian's packages.
-QUANTORA_PAKETE="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation"
+QUANTORA_PAKETE="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation qt6-translations-l10n"
 
 quantora_installiere() {
     local fehlend=""
