@@ -7,7 +7,6 @@
 #include "maintain/EigeneEinheiten.h"
 #include "maintain/Faktoraenderung.h"
 #include "maintain/AusgeblendeteEinheiten.h"
-#include "maintain/Revision.h"
 #include "maintain/widgets/E_ein_wa.h"
 #include "maintain/widgets/E_ein_wz.h"
 #include "maintain/widgets/E_einfue.h"
@@ -26,24 +25,22 @@
 namespace qnt {
 
 void TMyWindow::Einheiteinblenden1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
+    if (!sitzung_.gebietGewaehlt()) return;
     Dlg_Einheit_einblenden->exec();
     ListBoxEinheit->setFocus();
     AutomatischeNeuberechnung();
 }
 
 void TMyWindow::AusgeblendeteEinheitenlschen1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
-    const std::string name = AktuellerGebietname();
-    if (const auto verweigerung = loeschVerweigerung(name)) {
+    if (!sitzung_.gebietGewaehlt()) return;
+    if (const auto verweigerung = sitzung_.loeschVerweigerung()) {
         meldeInfo(this, qs(*verweigerung));
         return;
     }
-    if (frageJaNein(this, qs(loeschFrage(name))) != KnopfJa) return;
-    const auto ergebnis = loescheAusgeblendete(AktuelleDatei());
-    if (ergebnis) meldeInfo(this, qs(kAusgeblendeteGeloescht));
-    else meldeFehler(this, qs(ergebnis.Meldung));
-    ComboBox1Change();
+    if (frageJaNein(this, qs(sitzung_.loeschFrage())) != KnopfJa) return;
+    const TAntwort a = sitzung_.loescheAusgeblendete();
+    Zeige(a.Berichte);
+    if (a.NeuLaden) ComboBox1Change();
 }
 
 void TMyWindow::Lnderauseinblenden1Click() {
@@ -52,14 +49,13 @@ void TMyWindow::Lnderauseinblenden1Click() {
 }
 
 void TMyWindow::EigeneEinheiteinfgen1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
-    const std::string name = AktuellerGebietname();
-    if (const auto verweigerung = einfuegeVerweigerung(name)) {
+    if (!sitzung_.gebietGewaehlt()) return;
+    if (const auto verweigerung = einfuegeVerweigerung(sitzung_.art())) {
         meldeInfo(this, qs(*verweigerung));
         return;
     }
-    EinheitEingefuegt = false;
-    switch (einfuegedialogFuer(name)) {
+    sitzung_.EinheitEingefuegt = false;
+    switch (einfuegedialogFuer(sitzung_.art())) {
     case Einfuegedialog::Waehrung:
         Dlg_eigene_einfuegen_Waehrung->exec();
         break;
@@ -72,18 +68,17 @@ void TMyWindow::EigeneEinheiteinfgen1Click() {
     case Einfuegedialog::Keiner:
         return;
     }
-    if (EinheitEingefuegt) ComboBox1Change();
+    if (sitzung_.EinheitEingefuegt) ComboBox1Change();
 }
 
 void TMyWindow::Umrechnungsfaktorndern1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
-    const std::string name = AktuellerGebietname();
-    if (const auto verweigerung = faktorVerweigerung(name)) {
+    if (!sitzung_.gebietGewaehlt()) return;
+    if (const auto verweigerung = faktorVerweigerung(sitzung_.art())) {
         meldeInfo(this, qs(*verweigerung));
         return;
     }
-    if (!Einheitenliste.empty()) {
-        const Faktordialog art = faktordialogFuer(name);
+    if (!sitzung_.liste().empty()) {
+        const Faktordialog art = faktordialogFuer(sitzung_.art());
         if (art == Faktordialog::Kurstabelle) {
             if (Faktor_aender_Waehrung_neu->exec() == QDialog::Accepted) ComboBox1Change();
         } else if (art != Faktordialog::Keiner) {
@@ -91,12 +86,10 @@ void TMyWindow::Umrechnungsfaktorndern1Click() {
                 Faktor_aendern_Weltzeit->exec();
             else
                 Faktor_aendern->exec();
-            if (FaktorGeaendert) {
+            if (sitzung_.FaktorGeaendert) {
                 // The shown results no longer fit the factors.
-                ErgebnisGueltig = false;
-                const int markiert = MarkierteZeile();
-                EinheitenzeilenFuellen();
-                MarkiereZeile(markiert);
+                sitzung_.ErgebnisGueltig = false;
+                ListenzeilenNeuZeichnen();
                 GewaehlteEinheitZeigen();
                 ErgebnisUeberschriftLoeschen();
                 if (art == Faktordialog::Weltzeit) InfopanelFuellen();
@@ -107,7 +100,7 @@ void TMyWindow::Umrechnungsfaktorndern1Click() {
 }
 
 void TMyWindow::Einheitsuchen1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
+    if (!sitzung_.gebietGewaehlt()) return;
     ListBoxEinheit->hide();
     const auto wiederZeigen = qScopeGuard([this] {
         ListBoxEinheit->show();
@@ -119,13 +112,13 @@ void TMyWindow::Einheitsuchen1Click() {
 
 // Without a loaded category index the index files were unreadable; rewriting them would lose them.
 void TMyWindow::NeuesGebieteinfgen1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
+    if (!sitzung_.gebietGewaehlt()) return;
     GebietNeuDlg->exec();
     ListBoxEinheit->setFocus();
 }
 
 void TMyWindow::VorhandenesGebietlschen1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
+    if (!sitzung_.gebietGewaehlt()) return;
     GebietLoeschenDlg->exec();
     ListBoxEinheit->setFocus();
 }

@@ -3,7 +3,7 @@
 #include <QPixmapCache>
 #include <QString>
 
-#include "list/Laender.h"
+#include "data/Laender.h"
 
 // The resources live in a static library: without this call the linker may drop them.
 static void flaggenRessourcen() { Q_INIT_RESOURCE(flaggen); }

@@ -30,9 +30,6 @@
 namespace qnt {
 
 namespace {
-const char* const kLeereListe = "Die Einheiten-Liste enth\xE4lt keine Eintr\xE4ge! Es sind entweder alle Einheiten "
-                                "oder alle L\xE4nder ausgeblendet oder die Datendatei konnte nicht ge\xF6" "ffnet werden.";
-
 QLabel* neuesLabel(QWidget* eltern, const QString& text, int x, int y, const QColor& farbe = QColor()) {
     auto* l = new QLabel(text, eltern);
     l->move(x, y);
@@ -124,7 +121,7 @@ void TMyWindow::SteuerelementeAnlegen() {
     ListBoxEinheit->setGeometry(226, 46, 327, 280);
     ListBoxEinheit->setUniformItemSizes(true);
     ListBoxEinheit->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBoxEinheit->setItemDelegate(new ZeilenDelegate(*this, ListBoxEinheit));
+    ListBoxEinheit->setItemDelegate(new ZeilenDelegate(sitzung_, ListBoxEinheit));
     ListBoxEinheit->setContextMenuPolicy(Qt::CustomContextMenu);
     ListBoxEinheit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette schwarzeListe = ListBoxEinheit->palette();
@@ -182,17 +179,8 @@ void TMyWindow::zeigeStart() {
 // ---------------------------------------------------------------- lifecycle
 
 void TMyWindow::FormCreate() {
-    AutoRechnen = false;
-    ErgebnisGueltig = false;
-    TEinstellungen e;
-    const bool ok = leseEinstellungen(e);
-    GespeichertePosition = e.Gebietsposition;
-    SortAlphabet = e.SortAlphabet;
-    WissAnzeige = e.WissAnzeige;
-    LandAngezeigt = e.LandAngezeigt;
-    Einheitenliste.clear();
     Blinkphase = true;
-    if (!ok) meldeWarnung(nullptr, qs(kEinstellungenFehlen));
+    Zeige(sitzung_.starte(), nullptr);
 }
 
 void TMyWindow::showEvent(QShowEvent* e) {
@@ -204,31 +192,22 @@ void TMyWindow::showEvent(QShowEvent* e) {
 
 void TMyWindow::FormShow() {
     ComboBox1->setMaxVisibleItems(20);
-    if (!ladeGebiete(Gebiete)) {
-        Gebiete.clear();
-        throw dateiNichtOeffnenFehler(std::string(kGruppenDatei));
-    }
-    if (!ladeGebietsinfo(Gebietsinfo)) {
-        Gebietsinfo.clear();
-        throw dateiNichtOeffnenFehler(std::string(kGebietDatei));
-    }
+    const TBerichte berichte = sitzung_.oeffne();
     {
         const QSignalBlocker block(ComboBox1);
-        for (const auto& g : Gebiete) ComboBox1->addItem(qs(g.Gebietname));
-        const int n = static_cast<int>(Gebiete.size());
-        ComboBox1->setCurrentIndex(GespeichertePosition < 1 || GespeichertePosition > n ? 0
-                                                                                         : GespeichertePosition - 1);
+        for (const auto& g : sitzung_.Gebiete) ComboBox1->addItem(qs(g.Gebietname));
+        ComboBox1->setCurrentIndex(sitzung_.gebietsindex());
     }
-    EinheitenlisteLaden();
-    EinheitenzeilenFuellen();
+    ZeilenZeigen();
     InfopanelFuellen();
     GewaehlteEinheitZeigen();
     ErgebnisUeberschriftLoeschen();
-    EinheitensortierungnachAlphabet1->setEnabled(!SortAlphabet);
-    EinheitensortierungnachLand1->setEnabled(SortAlphabet);
-    WissenschaZahlenanzeige1->setEnabled(!WissAnzeige);
-    Fliekommaanzeige1->setEnabled(WissAnzeige);
+    EinheitensortierungnachAlphabet1->setEnabled(!sitzung_.sortAlphabet());
+    EinheitensortierungnachLand1->setEnabled(sitzung_.sortAlphabet());
+    WissenschaZahlenanzeige1->setEnabled(!sitzung_.wissAnzeige());
+    Fliekommaanzeige1->setEnabled(sitzung_.wissAnzeige());
     WertKopieren1->setEnabled(false);
+    Zeige(berichte);
 }
 
 void TMyWindow::closeEvent(QCloseEvent* e) {
@@ -237,13 +216,8 @@ void TMyWindow::closeEvent(QCloseEvent* e) {
 }
 
 void TMyWindow::FormClose() {
-    TEinstellungen e;
-    e.Gebietsposition = ComboBox1->currentIndex() + 1;
-    e.SortAlphabet = SortAlphabet;
-    e.WissAnzeige = WissAnzeige;
-    e.LandAngezeigt = LandAngezeigt;
-    if (!schreibeEinstellungen(e)) meldeWarnung(this, qs(kEinstellungenNichtGeschrieben));
-    Einheitenliste.clear();
+    const TBerichte berichte = sitzung_.beende();
+    Zeige(berichte);
     {
         const QSignalBlocker block(ListBoxEinheit);
         ListBoxEinheit->clear();
@@ -284,54 +258,62 @@ bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
-// ---------------------------------------------------------------- current category and rows
+// ---------------------------------------------------------------- reports and rows
 
-int TMyWindow::GewaehlterGebietsIndex() const {
-    const int i = ComboBox1->currentIndex();
-    return i >= 0 && i < static_cast<int>(Gebiete.size()) ? i : -1;
+void TMyWindow::Zeige(const TBerichte& berichte, QWidget* eltern) {
+    for (const TBericht& b : berichte) {
+        switch (b.Art) {
+        case Berichtsart::Information: meldeInfo(eltern, qs(b.Text)); break;
+        case Berichtsart::Warnung: meldeWarnung(eltern, qs(b.Text)); break;
+        case Berichtsart::Fehler: meldeFehler(eltern, qs(b.Text)); break;
+        }
+        if (b.EingabeFokus) {
+            Edit_Eingabe->setFocus();
+            if (b.EingabeMarkieren) Edit_Eingabe->selectAll();
+        }
+    }
 }
 
-std::string TMyWindow::AktuellerGebietname() const {
-    const int i = GewaehlterGebietsIndex();
-    return i < 0 ? std::string() : Gebiete[static_cast<std::size_t>(i)].Gebietname;
+void TMyWindow::ZeilenZeigen() {
+    const QSignalBlocker block(ListBoxEinheit);
+    ListBoxEinheit->clear();
+    for (const auto& e : sitzung_.liste()) ListBoxEinheit->addItem(qs(e.Satz.Name()));
+    if (sitzung_.markiert() >= 0) ListBoxEinheit->setCurrentRow(sitzung_.markiert());
 }
 
-std::string TMyWindow::AktuelleDatei() const {
-    const int i = GewaehlterGebietsIndex();
-    return i < 0 ? std::string() : Gebiete[static_cast<std::size_t>(i)].Dateiname;
+void TMyWindow::ZeileMarkieren(int zeile) {
+    sitzung_.markiere(zeile);
+    const QSignalBlocker block(ListBoxEinheit);
+    ListBoxEinheit->setCurrentRow(sitzung_.markiert());
 }
-
-int TMyWindow::MarkierteZeile() const { return ListBoxEinheit->currentRow(); }
 
 void TMyWindow::MarkiereZeile(int zeile) {
-    const QSignalBlocker block(ListBoxEinheit);
-    ListBoxEinheit->setCurrentRow(zeile);
+    ZeileMarkieren(zeile);
+    InfopanelFuellen();
+    GewaehlteEinheitZeigen();
 }
 
-void TMyWindow::EinheitenlisteLaden() {
-    Einheitenliste.clear();
-    if (GewaehlterGebietsIndex() < 0) return;
-    const std::string datei = AktuelleDatei();
-    if (!ladeEinheitenliste(datei, LandAngezeigt, Einheitenliste)) meldeFehler(this, qs(datendateiMeldung(datei)));
-    if (!SortAlphabet) sortiereNachLand(Einheitenliste);
+void TMyWindow::ListeNeuFuellen() {
+    const TBerichte berichte = sitzung_.listeNeuLaden();
+    ZeilenZeigen();
+    ErgebnisUeberschriftLoeschen();
+    GewaehlteEinheitZeigen();
+    InfopanelFuellen();
+    Zeige(berichte);
 }
 
-void TMyWindow::EinheitenzeilenFuellen() {
-    const int gemerkt = ErgebnisGueltig ? MarkierteZeile() : 0;
+void TMyWindow::GebietWaehlen(int index) {
     {
-        const QSignalBlocker block(ListBoxEinheit);
-        ListBoxEinheit->clear();
-        for (const auto& e : Einheitenliste) ListBoxEinheit->addItem(qs(e.Satz.Name()));
-        if (!Einheitenliste.empty())
-            ListBoxEinheit->setCurrentRow(std::clamp(gemerkt, 0, static_cast<int>(Einheitenliste.size()) - 1));
+        const QSignalBlocker block(ComboBox1);
+        ComboBox1->clear();
+        for (const auto& g : sitzung_.Gebiete) ComboBox1->addItem(qs(g.Gebietname));
+        ComboBox1->setCurrentIndex(index);
     }
-    if (Einheitenliste.empty()) meldeInfo(this, qs(kLeereListe));
+    ComboBox1Change();
 }
-
-void TMyWindow::NachLandSortieren() { sortiereNachLand(Einheitenliste); }
 
 void TMyWindow::AutomatischeNeuberechnung() {
-    if (AktuellerGebietname() != kWeltzeit && AutoRechnen && !Edit_Eingabe->text().isEmpty()) RechentasteClick();
+    if (sitzung_.neuberechnungFaellig(Edit_Eingabe->text().isEmpty())) RechentasteClick();
 }
 
 void TMyWindow::ListenzeilenNeuZeichnen() { ListBoxEinheit->viewport()->update(); }
@@ -340,56 +322,51 @@ void TMyWindow::ListenzeilenNeuZeichnen() { ListBoxEinheit->viewport()->update()
 
 void TMyWindow::ComboBox1Change() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ErgebnisGueltig = false;
     WertKopieren1->setEnabled(false);
     ErgebnisUeberschriftLoeschen();
-    EinheitenlisteLaden();
-    EinheitenzeilenFuellen();
+    const TBerichte berichte = sitzung_.waehleGebiet(ComboBox1->currentIndex());
+    ZeilenZeigen();
     InfopanelFuellen();
     GewaehlteEinheitZeigen();
-    if (!Einheitenliste.empty()) MarkiereZeile(0);
+    Zeige(berichte);
     QApplication::restoreOverrideCursor();
     AutomatischeNeuberechnung();
 }
 
 void TMyWindow::EinheitensortierungnachLand1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
-    ErgebnisGueltig = false;
-    SortAlphabet = false;
+    const TAntwort a = sitzung_.sortiereNachLand();
+    if (!a.Ausgefuehrt) return;
     EinheitensortierungnachAlphabet1->setEnabled(true);
     EinheitensortierungnachLand1->setEnabled(false);
-    NachLandSortieren();
-    EinheitenzeilenFuellen();
+    ZeilenZeigen();
     ErgebnisUeberschriftLoeschen();
     GewaehlteEinheitZeigen();
     InfopanelFuellen();
+    Zeige(a.Berichte);
     AutomatischeNeuberechnung();
 }
 
 void TMyWindow::EinheitensortierungnachAlphabet1Click() {
-    if (GewaehlterGebietsIndex() < 0) return;
-    ErgebnisGueltig = false;
-    SortAlphabet = true;
+    const TAntwort a = sitzung_.sortiereNachAlphabet();
+    if (!a.Ausgefuehrt) return;
     EinheitensortierungnachAlphabet1->setEnabled(false);
     EinheitensortierungnachLand1->setEnabled(true);
-    EinheitenlisteLaden();
-    EinheitenzeilenFuellen();
+    ZeilenZeigen();
     ErgebnisUeberschriftLoeschen();
     GewaehlteEinheitZeigen();
     InfopanelFuellen();
+    Zeige(a.Berichte);
     AutomatischeNeuberechnung();
 }
 
 void TMyWindow::Einheitausblenden1Click() {
-    ErgebnisGueltig = false;
-    if (Einheitenliste.empty() || GewaehlterGebietsIndex() < 0) return;
-    const int m = std::max(0, MarkierteZeile());
-    einheitAusblenden(AktuelleDatei(), Einheitenliste[static_cast<std::size_t>(m)].SatzNr);
-    Einheitenliste.erase(Einheitenliste.begin() + m);
+    const int vorher = sitzung_.markiert();
+    const TAntwort a = sitzung_.blendeAus();
+    if (!a.Ausgefuehrt) return;
     {
         const QSignalBlocker block(ListBoxEinheit);
-        delete ListBoxEinheit->takeItem(m);
-        if (!Einheitenliste.empty()) ListBoxEinheit->setCurrentRow(m > 0 ? m - 1 : 0);
+        delete ListBoxEinheit->takeItem(std::max(0, vorher));
+        if (sitzung_.markiert() >= 0) ListBoxEinheit->setCurrentRow(sitzung_.markiert());
     }
     ErgebnisUeberschriftLoeschen();
     GewaehlteEinheitZeigen();
@@ -398,12 +375,11 @@ void TMyWindow::Einheitausblenden1Click() {
 }
 
 void TMyWindow::SpeedButton2Click() {
-    const int i = GewaehlterGebietsIndex();
-    if (i < 0) return;
-    meldeInfo(this, qs(gebietsBeschreibung(Gebietsinfo, i + 1)));
+    if (const auto text = sitzung_.gebietsbeschreibung()) meldeInfo(this, qs(*text));
 }
 
 void TMyWindow::ListBoxEinheitClick() {
+    sitzung_.markiere(ListBoxEinheit->currentRow());
     InfopanelFuellen();
     GewaehlteEinheitZeigen();
     AutomatischeNeuberechnung();
@@ -416,48 +392,27 @@ void TMyWindow::InfopanelFuellen() {
                                 {Info_Uebersetzung1, Info_Uebersetzung2},     {Info_Einsatzgebiet1, Info_Einsatzgebiet2},
                                 {Info_entspricht1, Info_entspricht2},         {Info_ca_Wert1, Info_ca_wert2},
                                 {Info_Ort1, Info_ort2},                       {Info_Zeitraum1, Info_Zeitraum2}};
-    const int m = MarkierteZeile();
-    if (Einheitenliste.empty() || m < 0 || m >= static_cast<int>(Einheitenliste.size())) {
-        for (auto& p : paare) {
-            setzeText(p[0], {});
-            setzeText(p[1], {});
-        }
-        for (QLabel* l : {Info_Landname1, Info_Landname2, Info_reg_Unterschiede, Info_zeit_unterschiede})
-            setzeText(l, {});
-        return;
-    }
-    const TEinheitSatz& s = Einheitenliste[static_cast<std::size_t>(m)].Satz;
-    const std::string felder[] = {s.Kurzzeichen(), s.SonstigeNamen(), s.Uebersetzung(), s.Einsatzgebiet(),
-                                  s.Entspricht(),  s.CaWert(),        s.Ort(),          s.Zeitraum()};
-    const std::string titel[] = {"Kurzzeichen:", "Sonstige Namen:", uebersetzungsUeberschrift(AktuellerGebietname()),
-                                 "Einsatzgebiet:", "entspricht: ", "Wert bzw. ca.Wert: ", "Ort: ", "Zeitraum: "};
+    const TInfopanel p = sitzung_.infopanel();
     for (std::size_t i = 0; i < std::size(paare); ++i) {
-        const bool leer = felder[i].empty();
-        setzeText(paare[i][0], leer ? QString() : qs(titel[i]));
-        setzeText(paare[i][1], leer ? QString() : qs(felder[i]));
+        setzeText(paare[i][0], qs(p.Paare[i][0]));
+        setzeText(paare[i][1], qs(p.Paare[i][1]));
     }
-    setzeText(Info_Landname1, QStringLiteral("Land: "));
-    const int land = s.LandNr();
-    setzeText(Info_Landname2, land >= 1 && land <= kLaenderAnzahl ? qs(Laendernamen[static_cast<std::size_t>(land)])
-                                                                  : QString());
-    setzeText(Info_reg_Unterschiede,
-              s.RegUnterschiede() == 1 ? QStringLiteral("Achtung: regionale Unterschiede") : QString());
-    setzeText(Info_zeit_unterschiede,
-              s.ZeitUnterschiede() == 1 ? QStringLiteral("Achtung: zeitliche Unterschiede") : QString());
+    setzeText(Info_Landname1, qs(p.LandTitel));
+    setzeText(Info_Landname2, qs(p.Land));
+    setzeText(Info_reg_Unterschiede, qs(p.Regional));
+    setzeText(Info_zeit_unterschiede, qs(p.Zeitlich));
 }
 
 void TMyWindow::GewaehlteEinheitZeigen() {
-    if (Einheitenliste.empty()) {
+    const TAusgabetextobject* e = sitzung_.gewaehlteEinheit();
+    if (!e) {
         setzeText(Label_gewaehlte_einheit, {});
         Image1->clear();
         return;
     }
-    int m = MarkierteZeile();
-    if (m < 0 || m >= static_cast<int>(Einheitenliste.size())) m = 0;
-    const auto& e = Einheitenliste[static_cast<std::size_t>(m)];
-    setzeText(Label_gewaehlte_einheit, qs(e.Satz.Name()));
+    setzeText(Label_gewaehlte_einheit, qs(e->Satz.Name()));
     Image1->move(Label_gewaehlte_einheit->x() + Label_gewaehlte_einheit->width() + 5, Image1->y());
-    Image1->setPixmap(flagge(e.Satz.LandNr()));
+    Image1->setPixmap(flagge(e->Satz.LandNr()));
 }
 
 void TMyWindow::ErgebnisUeberschriftZeigen() {
@@ -495,21 +450,14 @@ void TMyWindow::Timer1Timer() {
 // ---------------------------------------------------------------- calculation
 
 void TMyWindow::Ergebnisse_anzeigen() {
-    ErgebnisGueltig = true;
     WertKopieren1->setEnabled(true);
     ErgebnisUeberschriftZeigen();
-    EinheitenzeilenFuellen();
+    ListenzeilenNeuZeichnen();
     InfopanelFuellen();
 }
 
-void TMyWindow::Eingabefehler_melden(const QString& meldung, bool markieren) {
-    meldeFehler(this, meldung);
-    Edit_Eingabe->setFocus();
-    if (markieren) Edit_Eingabe->selectAll();
-}
-
 void TMyWindow::RechentasteClick() {
-    if (Einheitenliste.empty()) return;
+    if (sitzung_.liste().empty()) return;
     const int oben = ListBoxEinheit->verticalScrollBar()->value();
     struct Wiederherstellen {
         QListWidget* liste;
@@ -520,29 +468,19 @@ void TMyWindow::RechentasteClick() {
 }
 
 void TMyWindow::Edit_EingabeKeyUp(int taste, bool ziffernblock) {
-    if (AktuellerGebietname() == kBrueche) return;
     const bool nullTaste = taste == Qt::Key_0;
     const bool dezimalZiffernblock = ziffernblock && (taste == Qt::Key_Comma || taste == Qt::Key_Period);
-    if (nullTaste || dezimalZiffernblock) return;
-    AutomatischeNeuberechnung();
+    if (sitzung_.tasteRechnet(nullTaste, dezimalZiffernblock, Edit_Eingabe->text().isEmpty())) RechentasteClick();
 }
 
 void TMyWindow::AutomatischesRechnen1Click() {
-    if (AutoRechnen) {
-        AutoRechnen = false;
-        AutomatischesRechnen1->setChecked(false);
-        return;
-    }
-    AutoRechnen = true;
-    AutomatischesRechnen1->setChecked(true);
-    if (AktuellerGebietname() != kBrueche) AutomatischeNeuberechnung();
+    const bool jetzt = sitzung_.schalteAutoRechnen();
+    AutomatischesRechnen1->setChecked(sitzung_.AutoRechnen);
+    if (jetzt) AutomatischeNeuberechnung();
 }
 
 void TMyWindow::Wertkopieren1Click() {
-    const int m = MarkierteZeile();
-    if (Einheitenliste.empty() || m < 0 || m >= static_cast<int>(Einheitenliste.size())) return;
-    const auto& e = Einheitenliste[static_cast<std::size_t>(m)];
-    QApplication::clipboard()->setText(qs(WissAnzeige ? e.ErgebnisWiss : e.ErgebnisFest));
+    if (const auto wert = sitzung_.markierterWert()) QApplication::clipboard()->setText(qs(*wert));
 }
 
 void TMyWindow::Kopieren1Click() { Wertkopieren1Click(); }
@@ -554,17 +492,15 @@ void TMyWindow::Werteinfgen1Click() {
 }
 
 void TMyWindow::WissenschaZahlenanzeige1Click() {
-    WissAnzeige = true;
     WissenschaZahlenanzeige1->setEnabled(false);
     Fliekommaanzeige1->setEnabled(true);
-    if (ErgebnisGueltig) ListenzeilenNeuZeichnen();
+    if (sitzung_.setzeWissAnzeige(true)) ListenzeilenNeuZeichnen();
 }
 
 void TMyWindow::Fliekommaanzeige1Click() {
-    WissAnzeige = false;
     Fliekommaanzeige1->setEnabled(false);
     WissenschaZahlenanzeige1->setEnabled(true);
-    if (ErgebnisGueltig) ListenzeilenNeuZeichnen();
+    if (sitzung_.setzeWissAnzeige(false)) ListenzeilenNeuZeichnen();
 }
 
 } // namespace qnt

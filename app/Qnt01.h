@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <string>
 
-#include "data/Gebiete.h"
-#include "list/Einheitenliste.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Fensterzugang.h"
 
 class QAction;
 class QComboBox;
@@ -38,7 +38,7 @@ class TPhysKonstDlg;
 class TDivDatenDlg;
 class TRaventoDlg;
 
-class TMyWindow : public QMainWindow {
+class TMyWindow : public QMainWindow, public TFensterzugang {
     Q_OBJECT
 public:
     explicit TMyWindow(QWidget* eltern = nullptr);
@@ -47,21 +47,16 @@ public:
     // Centres and shows the window (its first show loads the categories).
     void zeigeStart();
 
-    // --- State of the running program ---
-    TGebiete Gebiete;
-    std::string Gebietsinfo;
-    TEinheitenliste Einheitenliste;
-    int GespeichertePosition = 1;
-    bool SortAlphabet = true;
-    bool WissAnzeige = true;
-    TLandAngezeigt LandAngezeigt = alleLaenderAngezeigt();
-    bool AutoRechnen = false;
-    bool ErgebnisGueltig = false;
+    // --- What the dialogs reach ---
+    TSitzung& Sitzung() override { return sitzung_; }
+    const TSitzung& Sitzung() const { return sitzung_; }
+    void ListeNeuFuellen() override;
+    void MarkiereZeile(int zeile) override;
+    void AutomatischeNeuberechnung() override;
+    void GebietWaehlen(int index) override;
+
     int Blinkzaehler = 0;
     bool Blinkphase = true;
-    // Set by the maintenance dialogs, read by the menu handler after the dialog closed.
-    bool EinheitEingefuegt = false;
-    bool FaktorGeaendert = false;
 
     // --- Controls ---
     QLabel* Label4 = nullptr;
@@ -196,22 +191,12 @@ public:
     void DiverseDaten1Click();
     void Ravento1Click();
 
-    // --- Routines used by the dialogs ---
-    int GewaehlterGebietsIndex() const; // row of ComboBox1, -1 when none
-    std::string AktuellerGebietname() const;
-    std::string AktuelleDatei() const;
-    int MarkierteZeile() const;
-    void MarkiereZeile(int zeile);
-    void EinheitenlisteLaden();
-    void EinheitenzeilenFuellen();
-    void NachLandSortieren();
-    void AutomatischeNeuberechnung();
+    int MarkierteZeile() const { return sitzung_.markiert(); }
     void InfopanelFuellen();
     void GewaehlteEinheitZeigen();
     void ErgebnisUeberschriftZeigen();
     void ErgebnisUeberschriftLoeschen();
     void Ergebnisse_anzeigen();
-    void Eingabefehler_melden(const QString& meldung, bool markieren = true);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -226,6 +211,12 @@ private:
     void DialogeAnlegen();
     void MenueAnlegen();
     void ListenzeilenNeuZeichnen();
+    // Shows the session's list and marked row.
+    void ZeilenZeigen();
+    void ZeileMarkieren(int zeile);
+    void Zeige(const TBerichte& berichte, QWidget* eltern);
+    void Zeige(const TBerichte& berichte) { Zeige(berichte, this); }
+    TSitzung sitzung_;
     bool gezeigt_ = false;
 };
 

@@ -1,17 +1,16 @@
-// The calculation: hands the input, the marked row and the list to the converter of the category.
+// The calculation: the session converts; the window shows the results, then the reports, then reloads.
 #include <QLineEdit>
 
 #include "app/Qnt01.h"
 #include "app/Text.h"
-#include "convert/Umrechner.h"
 
 namespace qnt {
 
 void TMyWindow::rechnen() {
-    const Rechenergebnis e = rechne(AktuellerGebietname(), cp(Edit_Eingabe->text()), MarkierteZeile(), Einheitenliste);
-    if (e.ergebnisseGeschrieben()) Ergebnisse_anzeigen();
-    if (!e.meldung.empty()) Eingabefehler_melden(qs(e.meldung), e.markieren);
-    if (e.neuLaden) ComboBox1Change();
+    const TAntwort a = sitzung_.rechne(cp(Edit_Eingabe->text()));
+    if (a.Ergebnisse) Ergebnisse_anzeigen();
+    Zeige(a.Berichte);
+    if (a.NeuLaden) ComboBox1Change();
 }
 
 } // namespace qnt

@@ -221,17 +221,25 @@ Rechenergebnis rechneWeltzeit(std::string_view eingabe, std::size_t quelle,
     return Rechenergebnis::ok();
 }
 
-Rechenergebnis rechne(std::string_view gebietname, std::string_view eingabe, int quelle,
+Rechenergebnis rechne(Gebietsart art, std::string_view eingabe, int quelle,
                       std::vector<TAusgabetextobject>& eintraege) {
     if (eintraege.empty()) return Rechenergebnis::nichts();
     if (quelle < 0 || static_cast<std::size_t>(quelle) >= eintraege.size()) throw listenIndexFehler(quelle);
     const auto q = static_cast<std::size_t>(quelle);
-    if (gebietname == kBrueche) return rechneBruch(eingabe, q, eintraege);
-    if (gebietname == kZahlensysteme) return rechneZahlensystem(eingabe, q, eintraege);
-    if (gebietname == kWeltzeit) return rechneWeltzeit(eingabe, q, eintraege);
-    if (gebietname == kWaehrungen) return rechneWaehrung(eingabe, q, eintraege);
-    if (gebietname == kTemperatur) return rechneTemperatur(eingabe, q, eintraege);
+    switch (art) {
+    case Gebietsart::Brueche: return rechneBruch(eingabe, q, eintraege);
+    case Gebietsart::Zahlensysteme: return rechneZahlensystem(eingabe, q, eintraege);
+    case Gebietsart::Weltzeit: return rechneWeltzeit(eingabe, q, eintraege);
+    case Gebietsart::Waehrungen: return rechneWaehrung(eingabe, q, eintraege);
+    case Gebietsart::Temperatur: return rechneTemperatur(eingabe, q, eintraege);
+    case Gebietsart::Gewoehnlich: break;
+    }
     return rechneFaktor(eingabe, q, eintraege);
+}
+
+Rechenergebnis rechne(std::string_view gebietname, std::string_view eingabe, int quelle,
+                      std::vector<TAusgabetextobject>& eintraege) {
+    return rechne(gebietsartVon(gebietname), eingabe, quelle, eintraege);
 }
 
 } // namespace qnt

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "data/Einheit.h"
+#include "data/Gebiete.h"
 
 namespace qnt {
 
@@ -81,11 +82,13 @@ inline constexpr std::string_view kNaechsterTag = " n\xE4. Tag";
 inline constexpr std::string_view kVortag = " Vortag";
 } // namespace ergebnistext
 
-// The calculation of the category named `gebietname` (exact comparison with kTemperatur, kZahlensysteme,
-// kWeltzeit, kWaehrungen and kBrueche; every other name converts by factor). `quelle` is the marked row.
+// The calculation of a category of kind `art` (an ordinary one converts by factor). `quelle` is the marked row.
 // Throws LaufzeitFehler for a value beyond the range of double ("Gleitkommaüberlauf"), for a fraction
 // input such as "1,5e3" ("'5e3' ist kein gültiger Integerwert") and for a marked row outside a non-empty
 // list.
+Rechenergebnis rechne(Gebietsart art, std::string_view eingabe, int quelle,
+                      std::vector<TAusgabetextobject>& eintraege);
+// The same for a category known by name.
 Rechenergebnis rechne(std::string_view gebietname, std::string_view eingabe, int quelle,
                       std::vector<TAusgabetextobject>& eintraege);
 

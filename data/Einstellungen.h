@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "list/Einheitenliste.h"
+#include "data/Laender.h"
 
 namespace qnt {
 

@@ -83,4 +83,13 @@ bool speichereGebietsinfo(const std::string& gebietsinfo, int anzahl, std::strin
     return schreibeZeilen(datei, gebietsinfoAlsZeilen(gebietsinfo, anzahl));
 }
 
+Gebietsart gebietsartVon(std::string_view gebietname) {
+    if (gebietname == kTemperatur) return Gebietsart::Temperatur;
+    if (gebietname == kWaehrungen) return Gebietsart::Waehrungen;
+    if (gebietname == kWeltzeit) return Gebietsart::Weltzeit;
+    if (gebietname == kZahlensysteme) return Gebietsart::Zahlensysteme;
+    if (gebietname == kBrueche) return Gebietsart::Brueche;
+    return Gebietsart::Gewoehnlich;
+}
+
 } // namespace qnt

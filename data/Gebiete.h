@@ -37,11 +37,16 @@ bool speichereGebiete(const TGebiete& gebiete, std::string_view datei = kGruppen
 bool ladeGebietsinfo(std::string& gebietsinfo, std::string_view datei = kGebietDatei);
 bool speichereGebietsinfo(const std::string& gebietsinfo, int anzahl, std::string_view datei = kGebietDatei);
 
-// The five categories that convert by rules of their own.
+// The five categories that convert by rules of their own, by name.
 inline constexpr std::string_view kTemperatur = "Temperatur";
 inline constexpr std::string_view kZahlensysteme = "Zahlensysteme";
 inline constexpr std::string_view kWeltzeit = "Weltzeit";
 inline constexpr std::string_view kWaehrungen = "W\xE4hrungen";
 inline constexpr std::string_view kBrueche = "Br\xFC" "che";
+
+
+// What kind a category is; decided once from its name where the category is loaded.
+enum class Gebietsart { Gewoehnlich, Temperatur, Waehrungen, Weltzeit, Zahlensysteme, Brueche };
+Gebietsart gebietsartVon(std::string_view gebietname);
 
 } // namespace qnt

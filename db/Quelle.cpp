@@ -11,7 +11,7 @@
 
 #include "data/Cp1252.h"
 #include "data/Textdatei.h"
-#include "list/Laender.h"
+#include "data/Laender.h"
 
 namespace fs = std::filesystem;
 
@@ -187,10 +187,12 @@ const std::vector<std::string>* rollenFuer(const std::string& gebietnameCp) {
                                                         "Celsius", "Fahrenheit", "Rankine", "Reaumur", "Kelvin"};
     static const std::vector<std::string> zahlen = {"binaer", "dezimal", "hexadezimal", "oktal", "roemisch"};
     static const std::vector<std::string> brueche = {"bruch", "dezimalzahl"};
-    if (gebietnameCp == kTemperatur) return &temperatur;
-    if (gebietnameCp == kZahlensysteme) return &zahlen;
-    if (gebietnameCp == kBrueche) return &brueche;
-    return nullptr;
+    switch (gebietsartVon(gebietnameCp)) {
+    case Gebietsart::Temperatur: return &temperatur;
+    case Gebietsart::Zahlensysteme: return &zahlen;
+    case Gebietsart::Brueche: return &brueche;
+    default: return nullptr;
+    }
 }
 
 const std::set<std::string>& alleRollen() {

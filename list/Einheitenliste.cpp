@@ -5,12 +5,6 @@
 
 namespace qnt {
 
-TLandAngezeigt alleLaenderAngezeigt() {
-    TLandAngezeigt a;
-    a.fill(true);
-    return a;
-}
-
 bool ladeEinheitenliste(std::string_view dateiname, const TLandAngezeigt& landAngezeigt, TEinheitenliste& liste) {
     liste.clear();
     Datendatei d;
@@ -54,9 +48,9 @@ std::string datendateiMeldung(std::string_view dateiname) {
     return "Die Datei " + std::string(dateiname) + " konnte nicht ge\xF6" "ffnet werden!";
 }
 
-std::string uebersetzungsUeberschrift(std::string_view gebietname) {
-    if (gebietname == kWaehrungen) return "Stand: ";
-    if (gebietname == kWeltzeit) return "Sommerzeit (+ 1 Stunde): ";
+std::string uebersetzungsUeberschrift(Gebietsart art) {
+    if (art == Gebietsart::Waehrungen) return "Stand: ";
+    if (art == Gebietsart::Weltzeit) return "Sommerzeit (+ 1 Stunde): ";
     return "\xDC" "bersetzung: ";
 }
 

@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "data/Einheit.h"
-#include "list/Laender.h"
+#include "data/Gebiete.h"
+#include "data/Laender.h"
 
 namespace qnt {
-
-// LandAngezeigt: index LandNr 1..91 (index 0 unused).
-using TLandAngezeigt = std::array<bool, kLaenderAnzahl + 1>;
-TLandAngezeigt alleLaenderAngezeigt();
 
 using TEinheitenliste = std::vector<TAusgabetextobject>;
 
@@ -31,6 +28,6 @@ void einheitAusblenden(std::string_view dateiname, std::int32_t satzNr);
 std::string datendateiMeldung(std::string_view dateiname);
 
 // The shown information for the Uebersetzung caption by category.
-std::string uebersetzungsUeberschrift(std::string_view gebietname);
+std::string uebersetzungsUeberschrift(Gebietsart art);
 
 } // namespace qnt

@@ -22,8 +22,8 @@ Pflegeergebnis einblenden(std::string_view datei, const std::vector<std::int32_t
     return SatzAktualisieren(datei, satzNrn, [](TEinheitSatz& s) { s.setzeAngezeigt(1); });
 }
 
-std::optional<std::string> loeschVerweigerung(std::string_view gebietname) {
-    if (gebietname != kTemperatur) return std::nullopt;
+std::optional<std::string> loeschVerweigerung(Gebietsart art) {
+    if (art != Gebietsart::Temperatur) return std::nullopt;
     return "Beim Gebiet \"Temperatur\" k\xF6nnen keine Einheiten gel\xF6scht werden!";
 }
 

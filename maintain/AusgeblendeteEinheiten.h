@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/Einheit.h"
+#include "data/Gebiete.h"
 #include "maintain/Revision.h"
 
 namespace qnt {
@@ -25,7 +26,7 @@ Pflegeergebnis einblenden(std::string_view datei, const std::vector<std::int32_t
 
 // "Beim Gebiet "Temperatur" können keine Einheiten gelöscht werden!" for the temperature category:
 // its converter knows its units by record position.
-std::optional<std::string> loeschVerweigerung(std::string_view gebietname);
+std::optional<std::string> loeschVerweigerung(Gebietsart art);
 
 // The Yes/No question before deleting.
 std::string loeschFrage(std::string_view gebietname);

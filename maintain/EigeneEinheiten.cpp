@@ -5,19 +5,19 @@
 
 namespace qnt {
 
-bool ohneFaktorumrechnung(std::string_view gebietname) {
-    return gebietname == kZahlensysteme || gebietname == kTemperatur || gebietname == kBrueche;
+bool ohneFaktorumrechnung(Gebietsart art) {
+    return art == Gebietsart::Zahlensysteme || art == Gebietsart::Temperatur || art == Gebietsart::Brueche;
 }
 
-Einfuegedialog einfuegedialogFuer(std::string_view gebietname) {
-    if (ohneFaktorumrechnung(gebietname)) return Einfuegedialog::Keiner;
-    if (gebietname == kWaehrungen) return Einfuegedialog::Waehrung;
-    if (gebietname == kWeltzeit) return Einfuegedialog::Weltzeit;
+Einfuegedialog einfuegedialogFuer(Gebietsart art) {
+    if (ohneFaktorumrechnung(art)) return Einfuegedialog::Keiner;
+    if (art == Gebietsart::Waehrungen) return Einfuegedialog::Waehrung;
+    if (art == Gebietsart::Weltzeit) return Einfuegedialog::Weltzeit;
     return Einfuegedialog::Gewoehnlich;
 }
 
-std::optional<std::string> einfuegeVerweigerung(std::string_view gebietname) {
-    if (!ohneFaktorumrechnung(gebietname)) return std::nullopt;
+std::optional<std::string> einfuegeVerweigerung(Gebietsart art) {
+    if (!ohneFaktorumrechnung(art)) return std::nullopt;
     return "Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor m\xF6glich ist, ist ein "
            "Einf\xFCgen von eigenen Einheiten nicht m\xF6glich!";
 }

@@ -5,18 +5,19 @@
 #include <string_view>
 
 #include "data/Einheit.h"
+#include "data/Gebiete.h"
 #include "maintain/Revision.h"
 
 namespace qnt {
 
 // True for the categories that convert by rules of their own and take neither own units nor new factors.
-bool ohneFaktorumrechnung(std::string_view gebietname);
+bool ohneFaktorumrechnung(Gebietsart art);
 
 enum class Einfuegedialog { Keiner, Gewoehnlich, Waehrung, Weltzeit };
-Einfuegedialog einfuegedialogFuer(std::string_view gebietname);
+Einfuegedialog einfuegedialogFuer(Gebietsart art);
 
 // The refusal for "Zahlensysteme", "Temperatur" and "Brüche".
-std::optional<std::string> einfuegeVerweigerung(std::string_view gebietname);
+std::optional<std::string> einfuegeVerweigerung(Gebietsart art);
 
 // Shown when the factor field does not parse.
 inline constexpr std::string_view kFaktorfeldFalsch =

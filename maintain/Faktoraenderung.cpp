@@ -9,15 +9,15 @@
 
 namespace qnt {
 
-Faktordialog faktordialogFuer(std::string_view gebietname) {
-    if (ohneFaktorumrechnung(gebietname)) return Faktordialog::Keiner;
-    if (gebietname == kWaehrungen) return Faktordialog::Kurstabelle;
-    if (gebietname == kWeltzeit) return Faktordialog::Weltzeit;
+Faktordialog faktordialogFuer(Gebietsart art) {
+    if (ohneFaktorumrechnung(art)) return Faktordialog::Keiner;
+    if (art == Gebietsart::Waehrungen) return Faktordialog::Kurstabelle;
+    if (art == Gebietsart::Weltzeit) return Faktordialog::Weltzeit;
     return Faktordialog::Gewoehnlich;
 }
 
-std::optional<std::string> faktorVerweigerung(std::string_view gebietname) {
-    if (!ohneFaktorumrechnung(gebietname)) return std::nullopt;
+std::optional<std::string> faktorVerweigerung(Gebietsart art) {
+    if (!ohneFaktorumrechnung(art)) return std::nullopt;
     return "Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor m\xF6glich ist, ist ein "
            "\xC4ndern des Umrechnungsfaktors nicht m\xF6glich!";
 }

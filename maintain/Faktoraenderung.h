@@ -5,15 +5,16 @@
 #include <string_view>
 
 #include "data/Einheit.h"
+#include "data/Gebiete.h"
 #include "maintain/Revision.h"
 
 namespace qnt {
 
 enum class Faktordialog { Keiner, Gewoehnlich, Kurstabelle, Weltzeit };
-Faktordialog faktordialogFuer(std::string_view gebietname);
+Faktordialog faktordialogFuer(Gebietsart art);
 
 // The refusal for "Zahlensysteme", "Temperatur" and "Brüche".
-std::optional<std::string> faktorVerweigerung(std::string_view gebietname);
+std::optional<std::string> faktorVerweigerung(Gebietsart art);
 
 inline constexpr std::string_view kEingabefeldFalsch =
     "Falsche oder keine Angabe im Eingabefeld! Bitte \xE4ndern!";

@@ -1,6 +1,6 @@
 #include "maintain/Laenderauswahl.h"
 
-#include "list/Laender.h"
+#include "data/Laender.h"
 
 namespace qnt {
 
@@ -12,10 +12,6 @@ const std::vector<int>& laenderAuswahl() {
         return v;
     }();
     return auswahl;
-}
-
-std::string_view landName(int landNr) {
-    return landNr >= 1 && landNr <= kLaenderAnzahl ? Laendernamen[static_cast<std::size_t>(landNr)] : "";
 }
 
 int gueltigeLandNr(int landNr) {

@@ -3,13 +3,12 @@
 #include <string_view>
 #include <vector>
 
+#include "data/Laender.h"
+
 namespace qnt {
 
 // The LandNr of every non-empty row of Laendernamen, in table order (66 of them; the first is "SI-Einheit").
 const std::vector<int>& laenderAuswahl();
-
-// The country name of a LandNr; empty for a number outside the table.
-std::string_view landName(int landNr);
 
 // A LandNr that a record may carry: the given one if it names a country, else 4 ("Eigene Einheit"),
 // for a drop-down whose choice was typed over.

@@ -5,7 +5,7 @@
 
 #include "data/Dateischicht.h"
 #include "data/Fehler.h"
-#include "maintain/Laenderauswahl.h"
+#include "data/Laender.h"
 
 namespace qnt {
 

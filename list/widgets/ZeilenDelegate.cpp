@@ -5,13 +5,13 @@
 #include <cmath>
 
 #include "app/Flaggen.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
 
 namespace qnt {
 
-ZeilenDelegate::ZeilenDelegate(const TMyWindow& fenster, QObject* eltern)
-    : QStyledItemDelegate(eltern), fenster_(fenster) {}
+ZeilenDelegate::ZeilenDelegate(const TSitzung& sitzung, QObject* eltern)
+    : QStyledItemDelegate(eltern), sitzung_(sitzung) {}
 
 QSize ZeilenDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     return {option.rect.width(), kZeilenhoehe};
@@ -33,7 +33,7 @@ void ZeilenDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option, 
     maler->fillRect(r, hinter);
     maler->setPen(schrift);
     maler->setFont(option.font);
-    const auto& liste = fenster_.Einheitenliste;
+    const auto& liste = sitzung_.liste();
     if (zeile >= 0 && zeile < static_cast<int>(liste.size())) {
         const auto& e = liste[static_cast<std::size_t>(zeile)];
         // The right edge of the row is exclusive in the platform's rectangles.
@@ -43,8 +43,8 @@ void ZeilenDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option, 
         maler->drawText(QRect(xName, r.top(), rechts - xName, kZeilenhoehe), Qt::AlignLeft | Qt::AlignVCenter,
                         qs(e.Satz.Name()));
         maler->drawPixmap(rechts - 2 * kZeilenhoehe, r.top(), flagge(e.Satz.LandNr()));
-        if (fenster_.ErgebnisGueltig) {
-            const std::string& text = fenster_.WissAnzeige ? e.ErgebnisWiss : e.ErgebnisFest;
+        if (sitzung_.ErgebnisGueltig) {
+            const std::string& text = sitzung_.wissAnzeige() ? e.ErgebnisWiss : e.ErgebnisFest;
             maler->drawText(textZeile, Qt::AlignLeft | Qt::AlignVCenter, qs(text));
         }
     }

@@ -4,18 +4,18 @@
 
 namespace qnt {
 
-class TMyWindow;
+class TSitzung;
 
 class ZeilenDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     static constexpr int kZeilenhoehe = 16;
-    explicit ZeilenDelegate(const TMyWindow& fenster, QObject* eltern = nullptr);
+    explicit ZeilenDelegate(const TSitzung& sitzung, QObject* eltern = nullptr);
     void paint(QPainter* maler, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
-    const TMyWindow& fenster_;
+    const TSitzung& sitzung_;
 };
 
 } // namespace qnt

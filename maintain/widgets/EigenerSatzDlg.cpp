@@ -10,17 +10,19 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
 #include "convert/Zahlen.h"
+#include "list/Sitzung.h"
 #include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/EigeneEinheiten.h"
 #include "maintain/widgets/Laenderliste.h"
 
 namespace qnt {
 
-TEigeneEinheitDlg::TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, const QString& namenLabel)
-    : QDialog(&fenster), fenster_(fenster) {
+TEigeneEinheitDlg::TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, const QString& titel,
+                                     const QString& namenLabel)
+    : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, titel);
 
     auto* aussen = new QVBoxLayout(this);
@@ -110,8 +112,7 @@ void TEigeneEinheitDlg::showEvent(QShowEvent* e) {
 void TEigeneEinheitDlg::FormShow() {
     fuelleLaenderliste(ComboBox_Land);
     if (mitBezug()) {
-        const int i = fenster_.GewaehlterGebietsIndex();
-        Label_Bezug->setText(i < 0 ? QString() : qs(fenster_.Gebiete[static_cast<std::size_t>(i)].Bezug));
+        Label_Bezug->setText(qs(fenster_.Sitzung().bezug()));
     }
     // The texts stay as typed at the previous opening.
     Edit_Name->setFocus();
@@ -125,15 +126,15 @@ void TEigeneEinheitDlg::OKBtnClick() {
         return;
     }
     const TEinheitSatz neu = satz(*faktor);
-    const auto ergebnis = fuegeEinheitEin(fenster_.AktuelleDatei(), neu);
+    const auto ergebnis = fuegeEinheitEin(fenster_.Sitzung().datei(), neu);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
     // Also after a failed revision: the reload then shows the file as it is.
-    fenster_.EinheitEingefuegt = true;
+    fenster_.Sitzung().EinheitEingefuegt = true;
     accept();
 }
 
 void TEigeneEinheitDlg::reject() {
-    fenster_.EinheitEingefuegt = false;
+    fenster_.Sitzung().EinheitEingefuegt = false;
     QDialog::reject();
 }
 

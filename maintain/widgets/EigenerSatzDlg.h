@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TEigeneEinheitDlg : public QDialog {
     Q_OBJECT
@@ -34,7 +34,8 @@ public:
     void reject() override;
 
 protected:
-    TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, const QString& namenLabel);
+    TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, const QString& titel,
+                      const QString& namenLabel);
 
     // Adds a labelled line; `laenge` 0 leaves the length free.
     QLineEdit* neuesFeld(const QString& label, int laenge);
@@ -49,7 +50,7 @@ protected:
 
     void showEvent(QShowEvent* e) override;
 
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
     QGridLayout* raster_ = nullptr;
     int zeile_ = 0;
     std::vector<QWidget*> felder_; // in the order of the rows

@@ -6,9 +6,10 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
 #include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/AusgeblendeteEinheiten.h"
 
 namespace qnt {
@@ -22,7 +23,8 @@ void faerbe(QLabel* l, const QColor& farbe) {
 constexpr int kSatzNrRolle = Qt::UserRole;
 } // namespace
 
-TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
+TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TFensterzugang& fenster, QWidget* eltern)
+    : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, QStringLiteral("Ausgeblendete Einheiten wieder einblenden"));
     setFixedSize(420, 330);
 
@@ -60,14 +62,14 @@ void TDlg_Einheit_einblenden::hideEvent(QHideEvent* e) {
 }
 
 void TDlg_Einheit_einblenden::FormShow() {
-    LabelGebiet->setText(qs(fenster_.AktuellerGebietname()));
+    LabelGebiet->setText(qs(fenster_.Sitzung().gebietname()));
     LabelStatus->setText(QStringLiteral("Ausgeblendete Einheiten:"));
     faerbe(LabelStatus, Qt::black);
     BitBtn1->setEnabled(true);
     BitBtn2->setEnabled(true);
     ListBox1->clear();
 
-    const std::string datei = fenster_.AktuelleDatei();
+    const std::string datei = fenster_.Sitzung().datei();
     std::vector<TAusgeblendeteEinheit> ausgeblendet;
     if (!ladeAusgeblendete(datei, ausgeblendet)) meldeFehler(this, qs(oeffnenFehlertext(datei)));
     for (const auto& a : ausgeblendet)
@@ -97,7 +99,7 @@ void TDlg_Einheit_einblenden::BitBtn1Click() {
             positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
         }
     if (positionen.empty()) return;
-    const auto ergebnis = einblenden(fenster_.AktuelleDatei(), positionen);
+    const auto ergebnis = einblenden(fenster_.Sitzung().datei(), positionen);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
     qDeleteAll(markiert);
     ListBox1->setFocus();
@@ -105,19 +107,15 @@ void TDlg_Einheit_einblenden::BitBtn1Click() {
 }
 
 void TDlg_Einheit_einblenden::hauptlisteNeuLaden() {
-    fenster_.ErgebnisGueltig = false;
-    fenster_.EinheitenlisteLaden();
-    fenster_.EinheitenzeilenFuellen();
-    fenster_.ErgebnisUeberschriftLoeschen();
-    fenster_.GewaehlteEinheitZeigen();
-    fenster_.InfopanelFuellen();
+    fenster_.ListeNeuFuellen();
 }
 
 void TDlg_Einheit_einblenden::BitBtn2Click() {
-    fenster_.ErgebnisGueltig = false;
+    fenster_.Sitzung().ErgebnisGueltig = false;
     std::vector<std::int32_t> positionen;
-    for (int i = 0; i < ListBox1->count(); ++i) positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
-    const auto ergebnis = einblenden(fenster_.AktuelleDatei(), positionen);
+    for (int i = 0; i < ListBox1->count(); ++i)
+        positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
+    const auto ergebnis = einblenden(fenster_.Sitzung().datei(), positionen);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
     hauptlisteNeuLaden();
     accept();

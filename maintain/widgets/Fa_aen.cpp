@@ -4,14 +4,15 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/Faktoraenderung.h"
 
 namespace qnt {
 
-TFaktor_aendern::TFaktor_aendern(TMyWindow& fenster)
-    : TFaktordialog(fenster, QStringLiteral("Umrechnungsfaktor ändern"), QStringLiteral("1")) {
+TFaktor_aendern::TFaktor_aendern(TFensterzugang& fenster, QWidget* eltern)
+    : TFaktordialog(fenster, eltern, QStringLiteral("Umrechnungsfaktor ändern"), QStringLiteral("1")) {
     Edit_Faktor = zahlfeld(QStringLiteral("entspricht:"), 130);
     raster_->addWidget(Edit_Faktor, zahlzeile_, 0, 1, 2);
     Label_Bezug = new QLabel(this);
@@ -20,13 +21,12 @@ TFaktor_aendern::TFaktor_aendern(TMyWindow& fenster)
 }
 
 void TFaktor_aendern::felderFuellen(const TAusgabetextobject* e) {
-    const int i = fenster_.GewaehlterGebietsIndex();
-    Label_Bezug->setText(i < 0 ? QString() : qs(fenster_.Gebiete[static_cast<std::size_t>(i)].Bezug));
+    Label_Bezug->setText(qs(fenster_.Sitzung().bezug()));
     Edit_Faktor->setText(e ? qs(faktorText(e->Satz.Faktor())) : QString());
 }
 
 Pflegeergebnis TFaktor_aendern::schreiben(TAusgabetextobject& e, double faktor) {
-    return aendereFaktor(fenster_.AktuelleDatei(), e, faktor);
+    return aendereFaktor(fenster_.Sitzung().datei(), e, faktor);
 }
 
 } // namespace qnt

@@ -7,7 +7,7 @@ namespace qnt {
 class TFaktor_aendern : public TFaktordialog {
     Q_OBJECT
 public:
-    explicit TFaktor_aendern(TMyWindow& fenster);
+    TFaktor_aendern(TFensterzugang& fenster, QWidget* eltern);
 
     QLineEdit* Edit_Faktor = nullptr;
     QLabel* Label_Bezug = nullptr;

@@ -18,11 +18,12 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
 #include "convert/Zahlen.h"
 #include "list/Einheitenliste.h"
+#include "list/Sitzung.h"
 #include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/widgets/Kursquelle.h"
 
 namespace qnt {
@@ -58,8 +59,8 @@ QTableWidgetItem* zelle(const std::string& text, bool editierbar) {
 }
 } // namespace
 
-TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
-    : QDialog(&fenster), fenster_(fenster) {
+TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TFensterzugang& fenster, QWidget* eltern)
+    : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
 
     StringGrid1 = new QTableWidget(0, kSpalten, this);
@@ -168,7 +169,7 @@ void TFaktor_aender_Waehrung_neu::hideEvent(QHideEvent* e) {
 
 void TFaktor_aender_Waehrung_neu::FormShow() {
     Memo1->setText(hinweis());
-    const std::string datei = fenster_.AktuelleDatei();
+    const std::string datei = fenster_.Sitzung().datei();
     geladen_ = ladeKurstabelle(datei, tabelle_);
     uebernommen_.clear();
     Label_Kursstand->clear();
@@ -303,7 +304,7 @@ void TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick() {
     };
     for (int r = 0; r < StringGrid1->rowCount(); ++r)
         zellen.push_back({text(r, 2), text(r, 3), text(r, 4)});
-    const auto ergebnis = speichereKurstabelle(fenster_.AktuelleDatei(), tabelle_, zellen,
+    const auto ergebnis = speichereKurstabelle(fenster_.Sitzung().datei(), tabelle_, zellen,
                                                [](std::string_view t) { return dezimalzahlLesen(t); });
     switch (ergebnis.Ergebnis) {
     case TKursspeicherung::Art::FalscheEingabe:

@@ -13,12 +13,12 @@ class QTableWidget;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TFaktor_aender_Waehrung_neu : public QDialog {
     Q_OBJECT
 public:
-    explicit TFaktor_aender_Waehrung_neu(TMyWindow& fenster);
+    TFaktor_aender_Waehrung_neu(TFensterzugang& fenster, QWidget* eltern);
 
     QTableWidget* StringGrid1 = nullptr; // grid row r + 1 (below the header) is table row r
     QLabel* Label_Festkurse = nullptr;
@@ -49,7 +49,7 @@ private:
     void tabelleFuellen();
     void spaltenAnpassen();
     void kurseUebernehmen(const TKurslesung& lesung);
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
     TKurstabelle tabelle_;
     bool geladen_ = false;
     std::set<std::int32_t> uebernommen_; // SatzNr of the rows that took a reference rate, shown bold

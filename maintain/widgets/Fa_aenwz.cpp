@@ -6,14 +6,16 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/Faktoraenderung.h"
 
 namespace qnt {
 
-TFaktor_aendern_Weltzeit::TFaktor_aendern_Weltzeit(TMyWindow& fenster)
-    : TFaktordialog(fenster, QStringLiteral("Umrechnungsfaktor ändern - Weltzeit"), QStringLiteral("Einheit:")) {
+TFaktor_aendern_Weltzeit::TFaktor_aendern_Weltzeit(TFensterzugang& fenster, QWidget* eltern)
+    : TFaktordialog(fenster, eltern, QStringLiteral("Umrechnungsfaktor ändern - Weltzeit"),
+                    QStringLiteral("Einheit:")) {
     Edit_Minuten = zahlfeld(QStringLiteral("Zeitdifferenz zur Weltzeit:"), 60);
     raster_->addWidget(Edit_Minuten, zahlzeile_, 0);
     raster_->addWidget(new QLabel(QStringLiteral("Minuten"), this), zahlzeile_, 1, 1, 2);
@@ -37,7 +39,7 @@ void TFaktor_aendern_Weltzeit::felderFuellen(const TAusgabetextobject* e) {
 }
 
 Pflegeergebnis TFaktor_aendern_Weltzeit::schreiben(TAusgabetextobject& e, double minuten) {
-    return aendereWeltzeit(fenster_.AktuelleDatei(), e, minuten, cp(Edit_Sommerzeit->text()));
+    return aendereWeltzeit(fenster_.Sitzung().datei(), e, minuten, cp(Edit_Sommerzeit->text()));
 }
 
 } // namespace qnt

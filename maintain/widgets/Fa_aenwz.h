@@ -9,7 +9,7 @@ namespace qnt {
 class TFaktor_aendern_Weltzeit : public TFaktordialog {
     Q_OBJECT
 public:
-    explicit TFaktor_aendern_Weltzeit(TMyWindow& fenster);
+    TFaktor_aendern_Weltzeit(TFensterzugang& fenster, QWidget* eltern);
 
     QLineEdit* Edit_Minuten = nullptr;
     QGroupBox* Panel_Info = nullptr;

@@ -9,10 +9,11 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
 #include "convert/Zahlen.h"
+#include "list/Sitzung.h"
 #include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/Faktoraenderung.h"
 #include "maintain/Laenderauswahl.h"
 
@@ -31,17 +32,11 @@ QLabel* wertzeile(QDialog* d, QGridLayout* raster, const QString& titel) {
     raster->addWidget(wert, zeile, 1, 1, 2);
     return wert;
 }
-
-// The entry marked in the main window's unit list, or nullptr.
-TAusgabetextobject* markierterEintrag(TMyWindow& fenster) {
-    const int m = fenster.MarkierteZeile();
-    if (m < 0 || m >= static_cast<int>(fenster.Einheitenliste.size())) return nullptr;
-    return &fenster.Einheitenliste[static_cast<std::size_t>(m)];
-}
 } // namespace
 
-TFaktordialog::TFaktordialog(TMyWindow& fenster, const QString& titel, const QString& einheit)
-    : QDialog(&fenster), fenster_(fenster) {
+TFaktordialog::TFaktordialog(TFensterzugang& fenster, QWidget* eltern, const QString& titel,
+                             const QString& einheit)
+    : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, titel);
     auto* aussen = new QVBoxLayout(this);
     aussen->setSizeConstraint(QLayout::SetFixedSize);
@@ -91,8 +86,8 @@ void TFaktordialog::showEvent(QShowEvent* e) {
 }
 
 void TFaktordialog::FormShow() {
-    Label_Gebiet->setText(qs(fenster_.AktuellerGebietname()));
-    const TAusgabetextobject* e = markierterEintrag(fenster_);
+    Label_Gebiet->setText(qs(fenster_.Sitzung().gebietname()));
+    const TAusgabetextobject* e = fenster_.Sitzung().markierterEintrag();
     Label_Land->setText(e ? qs(landName(e->Satz.LandNr())) : QString());
     Label_Einheit->setText(e ? qs(e->Satz.Name()) : QString());
     felderFuellen(e);
@@ -106,7 +101,7 @@ void TFaktordialog::OKBtnClick() {
         zahl_->setFocus();
         return;
     }
-    TAusgabetextobject* e = markierterEintrag(fenster_);
+    TAusgabetextobject* e = fenster_.Sitzung().markierterEintrag();
     if (!e) return;
     const auto ergebnis = schreiben(*e, *zahl);
     if (!ergebnis) {
@@ -114,12 +109,12 @@ void TFaktordialog::OKBtnClick() {
         meldeFehler(this, qs(ergebnis.Meldung));
         return;
     }
-    fenster_.FaktorGeaendert = true;
+    fenster_.Sitzung().FaktorGeaendert = true;
     accept();
 }
 
 void TFaktordialog::reject() {
-    fenster_.FaktorGeaendert = false;
+    fenster_.Sitzung().FaktorGeaendert = false;
     QDialog::reject();
 }
 

@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 struct TAusgabetextobject;
 
 class TFaktordialog : public QDialog {
@@ -32,7 +32,7 @@ public:
 
 protected:
     // `einheit` captions the unit's name.
-    TFaktordialog(TMyWindow& fenster, const QString& titel, const QString& einheit);
+    TFaktordialog(TFensterzugang& fenster, QWidget* eltern, const QString& titel, const QString& einheit);
 
     // The number field under the captioned rows, `breite` pixels wide; its caption spans the columns.
     QLineEdit* zahlfeld(const QString& label, int breite);
@@ -46,7 +46,7 @@ protected:
 
     void showEvent(QShowEvent* e) override;
 
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
     QGridLayout* raster_ = nullptr;
     QLineEdit* zahl_ = nullptr;
     int zahlzeile_ = 0;

@@ -7,15 +7,17 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
 #include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/Gebietsverwaltung.h"
 #include "maintain/widgets/GebietNeuDialog.h"
 
 namespace qnt {
 
-TGebietLoeschenDlg::TGebietLoeschenDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
+TGebietLoeschenDlg::TGebietLoeschenDlg(TFensterzugang& fenster, QWidget* eltern)
+    : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, QStringLiteral("Vorhandenes Gebiet löschen"));
     setFixedSize(300, 320);
 
@@ -47,25 +49,26 @@ void TGebietLoeschenDlg::showEvent(QShowEvent* e) {
 
 void TGebietLoeschenDlg::FormShow() {
     ListBox1->clear();
-    for (const auto& g : fenster_.Gebiete)
+    for (const auto& g : fenster_.Sitzung().Gebiete)
         ListBox1->addItem(qs(g.Gebietname));
-    const int aktuell = fenster_.GewaehlterGebietsIndex();
+    const int aktuell = fenster_.Sitzung().gebietsindex();
     if (aktuell >= 0 && aktuell < ListBox1->count()) ListBox1->setCurrentRow(aktuell);
     ListBox1->setFocus();
 }
 
 void TGebietLoeschenDlg::OKBtnClick() {
     const int stelle = ListBox1->currentRow();
-    if (stelle < 0 || stelle >= static_cast<int>(fenster_.Gebiete.size())) return;
+    if (stelle < 0 || stelle >= static_cast<int>(fenster_.Sitzung().Gebiete.size())) return;
     // The window needs a category to load, so the last one stays.
-    if (const auto nein = gebietLoeschVerweigerung(fenster_.Gebiete)) {
+    if (const auto nein = gebietLoeschVerweigerung(fenster_.Sitzung().Gebiete)) {
         meldeInfo(this, qs(*nein));
         return;
     }
-    const std::string name = fenster_.Gebiete[static_cast<std::size_t>(stelle)].Gebietname;
+    const std::string name = fenster_.Sitzung().Gebiete[static_cast<std::size_t>(stelle)].Gebietname;
     if (frageJaNein(this, qs(gebietLoeschFrage(name))) != KnopfJa) return;
-    loescheGebiet(fenster_.Gebiete, fenster_.Gebietsinfo, static_cast<std::size_t>(stelle));
-    gebieteNeuAuflisten(fenster_, 0);
+    loescheGebiet(fenster_.Sitzung().Gebiete, fenster_.Sitzung().Gebietsinfo,
+                  static_cast<std::size_t>(stelle));
+    fenster_.GebietWaehlen(0);
 }
 
 } // namespace qnt

@@ -10,23 +10,13 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
 #include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/Laenderauswahl.h"
 
 namespace qnt {
-
-void gebieteNeuAuflisten(TMyWindow& fenster, int auswahl) {
-    {
-        const QSignalBlocker block(fenster.ComboBox1);
-        fenster.ComboBox1->clear();
-        for (const auto& g : fenster.Gebiete)
-            fenster.ComboBox1->addItem(qs(g.Gebietname));
-        fenster.ComboBox1->setCurrentIndex(auswahl);
-    }
-    fenster.ComboBox1Change();
-}
 
 namespace {
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y) {
@@ -48,7 +38,7 @@ QLabel* erklaerung(QWidget* eltern, const QString& text, const QRect& platz) {
 }
 } // namespace
 
-TGebietNeuDlg::TGebietNeuDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
+TGebietNeuDlg::TGebietNeuDlg(TFensterzugang& fenster, QWidget* eltern) : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, QStringLiteral("Neues Gebiet einfügen"));
     setFixedSize(520, 466);
 
@@ -181,15 +171,15 @@ QWidget* TGebietNeuDlg::feld(GebietFeld f) const {
 
 void TGebietNeuDlg::BtnEinfuegenClick() {
     const TNeuesGebiet neu = Eingaben();
-    const auto fehler = pruefeNeuesGebiet(neu, fenster_.Gebiete);
+    const auto fehler = pruefeNeuesGebiet(neu, fenster_.Sitzung().Gebiete);
     for (const auto& f : fehler) {
         meldeInfo(this, qs(f.Meldung));
         feld(f.Feld)->setFocus();
     }
     if (!fehler.empty()) return;
     // Writes the data file, the index and the descriptions together, or nothing.
-    const std::size_t stelle = legeGebietAn(fenster_.Gebiete, fenster_.Gebietsinfo, neu);
-    gebieteNeuAuflisten(fenster_, static_cast<int>(stelle));
+    const std::size_t stelle = legeGebietAn(fenster_.Sitzung().Gebiete, fenster_.Sitzung().Gebietsinfo, neu);
+    fenster_.GebietWaehlen(static_cast<int>(stelle));
     accept();
 }
 

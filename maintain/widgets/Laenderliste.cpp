@@ -3,7 +3,7 @@
 #include <QComboBox>
 
 #include "app/Text.h"
-#include "list/Laender.h"
+#include "data/Laender.h"
 #include "maintain/Laenderauswahl.h"
 
 namespace qnt {

@@ -12,10 +12,11 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
-#include "list/widgets/Dialograhmen.h"
 #include "data/Fehler.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 
 namespace qnt {
 
@@ -35,7 +36,7 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y) {
 }
 } // namespace
 
-TSuch_Dialog::TSuch_Dialog(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
+TSuch_Dialog::TSuch_Dialog(TFensterzugang& fenster, QWidget* eltern) : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, QStringLiteral("Einheiten suchen"));
     setFixedSize(520, 372);
 
@@ -121,7 +122,8 @@ void TSuch_Dialog::FormShow() {
         // deleted): the listed hits are found again, so that a jump never reaches a record the hit no longer
         // names.
         const int zeile = ListBox1->currentRow();
-        if (const auto ergebnis = suche(fenster_.Gebiete, letzte_.Begriff, letzte_.Art, letzte_.Namen)) {
+        if (const auto ergebnis =
+                suche(fenster_.Sitzung().Gebiete, letzte_.Begriff, letzte_.Art, letzte_.Namen)) {
             trefferZeigen(*ergebnis);
             if (ergebnis->DateiFehlt) meldeFehler(this, qs(kDatendateiFehlt));
             Label4->setText(QString::number(ListBox1->count()));
@@ -158,7 +160,7 @@ void TSuch_Dialog::OKBtnClick() {
     lauf.Begriff = cp(Edit1->text());
     lauf.Art = RadioGroup1Index() == 1 ? Suchart::Abkuerzung : Suchart::Name;
     lauf.Namen = RadioGroup2Index() == 1 ? Namenssuche::Exakt : Namenssuche::Bestandteil;
-    const auto ergebnis = suche(fenster_.Gebiete, lauf.Begriff, lauf.Art, lauf.Namen);
+    const auto ergebnis = suche(fenster_.Sitzung().Gebiete, lauf.Begriff, lauf.Art, lauf.Namen);
     if (!ergebnis) return; // an empty term leaves everything as it is
     letzte_ = lauf;
     trefferZeigen(*ergebnis);
@@ -170,18 +172,19 @@ void TSuch_Dialog::HelpBtnClick() {
     const int zeile = ListBox1->currentRow();
     if (zeile < 0 || zeile >= static_cast<int>(Trefferliste.size())) return;
     const TSuchobjekt treffer = Trefferliste[static_cast<std::size_t>(zeile)];
-    if (treffer.GebietNr < 1 || treffer.GebietNr > static_cast<int>(fenster_.Gebiete.size()))
+    if (treffer.GebietNr < 1 || treffer.GebietNr > static_cast<int>(fenster_.Sitzung().Gebiete.size()))
         throw listenIndexFehler(treffer.GebietNr - 1);
 
     bool abgelehnt = false;
     if (treffer.Angezeigt == 0) {
         if (frageJaNein(this, qs(kFrageEinheit)) == KnopfJa)
-            trefferEinblenden(fenster_.Gebiete, treffer);
+            trefferEinblenden(fenster_.Sitzung().Gebiete, treffer);
         else
             abgelehnt = true;
     }
     const bool landBekannt = treffer.LandNr >= 1 && treffer.LandNr <= kLaenderAnzahl;
-    auto& landAn = fenster_.LandAngezeigt[static_cast<std::size_t>(landBekannt ? treffer.LandNr : 0)];
+    auto& landAn =
+        fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landBekannt ? treffer.LandNr : 0)];
     if (landBekannt && !landAn) {
         if (frageJaNein(this, qs(kFrageLand)) == KnopfJa)
             landAn = true;
@@ -190,17 +193,10 @@ void TSuch_Dialog::HelpBtnClick() {
     }
     if (abgelehnt) return;
 
-    fenster_.ErgebnisGueltig = false;
-    {
-        const QSignalBlocker block(fenster_.ComboBox1);
-        fenster_.ComboBox1->setCurrentIndex(treffer.GebietNr - 1);
-    }
-    fenster_.ComboBox1Change();
+    fenster_.GebietWaehlen(treffer.GebietNr - 1);
     // A unit that is no longer listed leaves the first one marked.
-    if (const auto k = findeTreffer(fenster_.Einheitenliste, treffer))
+    if (const auto k = findeTreffer(fenster_.Sitzung().liste(), treffer))
         fenster_.MarkiereZeile(static_cast<int>(*k));
-    fenster_.InfopanelFuellen();
-    fenster_.GewaehlteEinheitZeigen();
     accept();
 }
 

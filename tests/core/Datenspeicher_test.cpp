@@ -10,7 +10,7 @@
 #include "data/Einheit.h"
 #include "data/Gebiete.h"
 #include "data/Textdatei.h"
-#include "list/Laender.h"
+#include "data/Laender.h"
 
 namespace fs = std::filesystem;
 using namespace qnt;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "PflegeTesthilfe.h"
-#include "list/Laender.h"
+#include "data/Laender.h"
 #include "maintain/AusgeblendeteEinheiten.h"
 #include "maintain/EigeneEinheiten.h"
 #include "maintain/Faktoraenderung.h"
@@ -98,13 +98,13 @@ TEST_F(Ausgeblendete, LoeschenEntferntAlleNichtAngezeigten) {
 }
 
 TEST(AusgeblendeteTexte, NurTemperaturVerweigertDasLoeschen) {
-    EXPECT_EQ(loeschVerweigerung("Temperatur"),
+    EXPECT_EQ(loeschVerweigerung(gebietsartVon("Temperatur")),
               "Beim Gebiet \"Temperatur\" k\xF6nnen keine Einheiten gel\xF6scht werden!");
     for (const char* g : {"temperatur", "Zahlensysteme",
                           "Br\xFC"
                           "che",
                           "Weltzeit", "W\xE4hrungen", "L\xE4nge"})
-        EXPECT_EQ(loeschVerweigerung(g), std::nullopt) << g;
+        EXPECT_EQ(loeschVerweigerung(gebietsartVon(g)), std::nullopt) << g;
     EXPECT_EQ(loeschFrage("L\xE4nge"),
               "Sollen die ausgeblendeten Einheiten des Gebietes \"L\xE4nge\" wirklich aus "
               "der Datendatei gel\xF6scht werden?");
@@ -123,11 +123,11 @@ class DialogWahl : public ::testing::TestWithParam<DialogFall> {};
 
 TEST_P(DialogWahl, NachGebietsname) {
     const auto& f = GetParam();
-    EXPECT_EQ(einfuegedialogFuer(f.gebiet), f.einfuegen);
-    EXPECT_EQ(faktordialogFuer(f.gebiet), f.faktor);
+    EXPECT_EQ(einfuegedialogFuer(gebietsartVon(f.gebiet)), f.einfuegen);
+    EXPECT_EQ(faktordialogFuer(gebietsartVon(f.gebiet)), f.faktor);
     const bool verweigert = f.einfuegen == Einfuegedialog::Keiner;
-    EXPECT_EQ(einfuegeVerweigerung(f.gebiet).has_value(), verweigert);
-    EXPECT_EQ(faktorVerweigerung(f.gebiet).has_value(), verweigert);
+    EXPECT_EQ(einfuegeVerweigerung(gebietsartVon(f.gebiet)).has_value(), verweigert);
+    EXPECT_EQ(faktorVerweigerung(gebietsartVon(f.gebiet)).has_value(), verweigert);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,10 +146,10 @@ INSTANTIATE_TEST_SUITE_P(
     NachName{});
 
 TEST(Verweigerung, Texte) {
-    EXPECT_EQ(einfuegeVerweigerung("Temperatur"),
+    EXPECT_EQ(einfuegeVerweigerung(gebietsartVon("Temperatur")),
               "Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor m\xF6glich ist, ist ein "
               "Einf\xFCgen von eigenen Einheiten nicht m\xF6glich!");
-    EXPECT_EQ(faktorVerweigerung("Zahlensysteme"),
+    EXPECT_EQ(faktorVerweigerung(gebietsartVon("Zahlensysteme")),
               "Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor m\xF6glich ist, ist ein "
               "\xC4ndern des Umrechnungsfaktors nicht m\xF6glich!");
     EXPECT_EQ(kFaktorfeldFalsch, "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte \xE4ndern!");

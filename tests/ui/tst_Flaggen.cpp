@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "app/Flaggen.h"
-#include "list/Laender.h"
+#include "data/Laender.h"
 
 using namespace qnt;
 

@@ -63,9 +63,9 @@ private slots:
                                                            "wird mit Standardeinstellungen geöffnet")});
             QCOMPARE(m.boxen[0].titel, QStringLiteral("Warnung"));
             QCOMPARE(w.ComboBox1->currentIndex(), 0);
-            QVERIFY(w.SortAlphabet);
-            QVERIFY(w.WissAnzeige);
-            QVERIFY(!w.AutoRechnen);
+            QVERIFY(w.Sitzung().sortAlphabet());
+            QVERIFY(w.Sitzung().wissAnzeige());
+            QVERIFY(!w.Sitzung().AutoRechnen);
             QCOMPARE(zeilen(w), (QStringList{"Elle", "Fuß", "Meter", "Zoll"}));
             QVERIFY(!w.EinheitensortierungnachAlphabet1->isEnabled());
             QVERIFY(w.EinheitensortierungnachLand1->isEnabled());
@@ -102,7 +102,7 @@ private slots:
         w.zeigeStart();
         QCOMPARE(w.ComboBox1->currentIndex(), index);
         QCOMPARE(m.boxen.size(), warnung ? 1 : 0);
-        if (warnung) QVERIFY(w.SortAlphabet && w.WissAnzeige);
+        if (warnung) QVERIFY(w.Sitzung().sortAlphabet() && w.Sitzung().wissAnzeige());
     }
 
     void einstellungenLandUndSortierung() {
@@ -116,14 +116,14 @@ private slots:
         {
             TMyWindow w;
             w.zeigeStart();
-            QVERIFY(!w.SortAlphabet);
-            QVERIFY(!w.WissAnzeige);
-            QVERIFY(w.LandAngezeigt[36]);
-            QVERIFY(!w.LandAngezeigt[39]);
+            QVERIFY(!w.Sitzung().sortAlphabet());
+            QVERIFY(!w.Sitzung().wissAnzeige());
+            QVERIFY(w.Sitzung().LandAngezeigt[36]);
+            QVERIFY(!w.Sitzung().LandAngezeigt[39]);
             QCOMPARE(zeilen(w), (QStringList{"Meter", "Fuß", "Zoll"})); // by country, Elle of Preußen hidden
             QVERIFY(w.WissenschaZahlenanzeige1->isEnabled());
             QVERIFY(!w.Fliekommaanzeige1->isEnabled());
-            w.ComboBox1->setCurrentIndex(2);
+            w.GebietWaehlen(2);
             w.close();
         }
         laender[35] = '1';
@@ -183,7 +183,7 @@ private slots:
         w.EinheitensortierungnachAlphabet1Click();
         QCOMPARE(zeilen(w), (QStringList{"Elle", "Meter", "Zoll"}));
         QCOMPARE(w.MarkierteZeile(), 0);
-        QVERIFY(!w.ErgebnisGueltig);
+        QVERIFY(!w.Sitzung().ErgebnisGueltig);
     }
 
     void ausblenden() {

@@ -162,7 +162,7 @@ private slots:
         QTest::keyClick(&f.w, Qt::Key_X);
         QTest::keyClick(&f.w, Qt::Key_Return);
         QCOMPARE(f.w.Edit_Eingabe->text(), text);
-        QVERIFY(!f.w.ErgebnisGueltig);
+        QVERIFY(!f.w.Sitzung().ErgebnisGueltig);
     }
 };
 

@@ -45,8 +45,8 @@ struct Fenster {
         w = std::make_unique<TMyWindow>();
         w->zeigeStart();
     }
-    QString wiss(int zeile) const { return qs(w->Einheitenliste[static_cast<std::size_t>(zeile)].ErgebnisWiss); }
-    QString fest(int zeile) const { return qs(w->Einheitenliste[static_cast<std::size_t>(zeile)].ErgebnisFest); }
+    QString wiss(int zeile) const { return qs(w->Sitzung().liste()[static_cast<std::size_t>(zeile)].ErgebnisWiss); }
+    QString fest(int zeile) const { return qs(w->Sitzung().liste()[static_cast<std::size_t>(zeile)].ErgebnisFest); }
     void eingabe(const QString& text) { w->Edit_Eingabe->setText(text); }
     void tippe(const QString& text) {
         for (QChar c : text) QTest::keyClick(w->Edit_Eingabe, c.toLatin1());
@@ -63,7 +63,7 @@ private slots:
         f.eingabe("1,50");
         f.w->ListBoxEinheit->setCurrentRow(2); // Meter, as a click would mark it
         f.w->RechentasteClick();
-        QVERIFY(f.w->ErgebnisGueltig);
+        QVERIFY(f.w->Sitzung().ErgebnisGueltig);
         QVERIFY(f.w->WertKopieren1->isEnabled());
         QCOMPARE(f.fest(2), QStringLiteral("  1,5000000000"));
         QCOMPARE(f.wiss(1), QStringLiteral(" 1,500000E-0003"));
@@ -92,8 +92,8 @@ private slots:
         f.w->MarkiereZeile(1); // Kilometer: 1e311 m
         QTest::mouseClick(f.w->Rechentaste, Qt::LeftButton);
         QCOMPARE(f.meldungen.texte(), QStringList{QStringLiteral("Gleitkommaüberlauf")});
-        QVERIFY(!f.w->ErgebnisGueltig);
-        for (const auto& e : f.w->Einheitenliste) QVERIFY(e.ErgebnisWiss.empty());
+        QVERIFY(!f.w->Sitzung().ErgebnisGueltig);
+        for (const auto& e : f.w->Sitzung().liste()) QVERIFY(e.ErgebnisWiss.empty());
     }
 
     void automatischesRechnenBeimTippen() {
@@ -102,7 +102,7 @@ private slots:
         f.eingabe("");
         f.w->AutomatischesRechnen1Click();
         QVERIFY(f.w->AutomatischesRechnen1->isChecked());
-        QVERIFY(!f.w->ErgebnisGueltig); // empty field: nothing to calculate
+        QVERIFY(!f.w->Sitzung().ErgebnisGueltig); // empty field: nothing to calculate
         f.tippe("1");
         QTRY_COMPARE(f.fest(2), QStringLiteral("  1,0000000000"));
         f.tippe("2");
@@ -144,10 +144,10 @@ private slots:
         f.tippe("0");
         f.w->ListBoxEinheit->setCurrentRow(1);
         QTest::qWait(20);
-        QVERIFY(!f.w->ErgebnisGueltig);
+        QVERIFY(!f.w->Sitzung().ErgebnisGueltig);
         f.w->MarkiereZeile(0);
         QTest::keyClick(f.w->Edit_Eingabe, Qt::Key_Return);
-        QVERIFY(f.w->ErgebnisGueltig);
+        QVERIFY(f.w->Sitzung().ErgebnisGueltig);
         QCOMPARE(f.wiss(1), QStringLiteral("06:00"));
         QCOMPARE(f.wiss(2), QStringLiteral("20:00"));
     }
@@ -169,7 +169,7 @@ private slots:
         f.w->Kopieren1->activate(QAction::Trigger);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("  1000,0000000"));
         // Switching the notation recalculates nothing.
-        QVERIFY(f.w->ErgebnisGueltig);
+        QVERIFY(f.w->Sitzung().ErgebnisGueltig);
         f.w->ComboBox1Change();
         QVERIFY(!f.w->WertKopieren1->isEnabled());
     }
@@ -179,11 +179,11 @@ private slots:
         QApplication::clipboard()->setText("12345678901234567890");
         f.w->Werteinfgen1Click();
         QCOMPARE(f.w->Edit_Eingabe->text(), QStringLiteral("123456789012345"));
-        QVERIFY(!f.w->ErgebnisGueltig);
+        QVERIFY(!f.w->Sitzung().ErgebnisGueltig);
         f.w->AutomatischesRechnen1Click();
         QApplication::clipboard()->setText("2");
         f.w->Werteinfgen1Click();
-        QVERIFY(f.w->ErgebnisGueltig);
+        QVERIFY(f.w->Sitzung().ErgebnisGueltig);
     }
 
     void rollpositionBleibt() {
@@ -255,7 +255,7 @@ private slots:
         f.eingabe("0,1234567891");
         f.w->RechentasteClick();
         QCOMPARE(f.meldungen.texte(), QStringList{QStringLiteral("Zahl im Eingabefeld zu groß!")});
-        QVERIFY(!f.w->ErgebnisGueltig);
+        QVERIFY(!f.w->Sitzung().ErgebnisGueltig);
         QCOMPARE(f.w->MarkierteZeile(), 0);
         QVERIFY(!f.w->Edit_Eingabe->hasSelectedText());
         // Typing never calculates fractions; pasting does.
@@ -263,7 +263,7 @@ private slots:
         f.eingabe("");
         f.tippe("3/4");
         QTest::qWait(20);
-        QVERIFY(!f.w->ErgebnisGueltig);
+        QVERIFY(!f.w->Sitzung().ErgebnisGueltig);
         QApplication::clipboard()->setText("1/5");
         f.w->Werteinfgen1Click();
         QCOMPARE(f.wiss(0), QStringLiteral("  1/5"));

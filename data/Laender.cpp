@@ -1,4 +1,4 @@
-#include "list/Laender.h"
+#include "data/Laender.h"
 
 namespace qnt {
 
@@ -21,6 +21,16 @@ const std::array<std::string_view, kLaenderAnzahl + 1> Laendernamen = {
 
 bool landNrGueltig(int landNr) {
     return landNr >= 1 && landNr <= kLaenderAnzahl && !Laendernamen[static_cast<std::size_t>(landNr)].empty();
+}
+
+std::string_view landName(int landNr) {
+    return landNr >= 1 && landNr <= kLaenderAnzahl ? Laendernamen[static_cast<std::size_t>(landNr)] : "";
+}
+
+TLandAngezeigt alleLaenderAngezeigt() {
+    TLandAngezeigt a;
+    a.fill(true);
+    return a;
 }
 
 } // namespace qnt
