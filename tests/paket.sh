@@ -80,7 +80,7 @@ pruefe() { # erwarteter Status, Strom (aus|fehler), erwarteter Text, Argumenteâ€
     soll=$1 strom=$2 text=$3
     shift 3
     status=0
-    QT_QPA_PLATFORM=offscreen timeout 5 "$usr/bin/quantora" "$@" >"$tmp/aus" 2>"$tmp/fehler" || status=$?
+    QT_QPA_PLATFORM=offscreen timeout 30 "$usr/bin/quantora" "$@" >"$tmp/aus" 2>"$tmp/fehler" || status=$?
     [ "$status" = "$soll" ] || fehler "quantora $*: status $status, expected $soll"
     grep -qF -- "$text" "$tmp/$strom" || fehler "quantora $*: no \"$text\" in $(cat "$tmp/aus" "$tmp/fehler")"
     [ "$strom" = aus ] && [ -s "$tmp/fehler" ] && fehler "quantora $*: wrote to stderr: $(cat "$tmp/fehler")"

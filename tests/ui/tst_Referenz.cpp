@@ -2,6 +2,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
@@ -163,13 +164,17 @@ private slots:
         test::SkriptMeldungen m;
         TVorsatzzeichen dlg(nullptr);
         const QStringList erst = oeffneUndLies(dlg, dlg.ListBox1);
-        QCOMPARE(erst.size(), 17);
-        QCOMPARE(erst.at(12), QStringLiteral("µ  = Mikro = 10^-6"));
+        QCOMPARE(erst.size(), 25);
+        QCOMPARE(erst.at(16), QStringLiteral("µ  = Mikro  = 10^-6"));
         QCOMPARE(oeffneUndLies(dlg, dlg.ListBox1), erst);
         QVERIFY(QFontInfo(dlg.ListBox1->font()).fixedPitch());
         QCOMPARE(dlg.ListBox1->font().pixelSize(), 13);
         dlg.show();
         QCOMPARE(dlg.ListBox1->visualItemRect(dlg.ListBox1->item(1)).height(), 16);
+        // The dialog fits the table: no line hidden behind a scroll bar or cut at the side.
+        QVERIFY(!dlg.ListBox1->verticalScrollBar()->isVisible());
+        QVERIFY(!dlg.ListBox1->horizontalScrollBar()->isVisible());
+        QVERIFY(dlg.ListBox1->geometry().bottom() < dlg.OKBtn->geometry().top());
         QVERIFY(dlg.OKBtn->isDefault());
         dlg.OKBtn->click();
         QVERIFY(!dlg.isVisible());

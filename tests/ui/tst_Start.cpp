@@ -16,6 +16,7 @@ private slots:
         test::SkriptMeldungen m;
         TMyWindow w;
         w.zeigeStart();
+        QCOMPARE(m.texte(), QStringList{}); // the shipped settings file: no warning at the first start
         QCOMPARE(w.windowTitle(), QStringLiteral("Quantora Pro"));
         QCOMPARE(w.centralWidget()->size(), QSize(561, 374));
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
