@@ -1,4 +1,5 @@
 // The currency rate table: opened by the factor command in "Währungen", edited as a grid, saved as a whole.
+#include <QApplication>
 #include <QTableWidget>
 
 #include "Fensterprobe.h"
@@ -16,10 +17,10 @@ void datenbank(const test::Datenordner& o) {
     o.schreibe("Gruppen.nfo", cp1252("Länge\tL.DAT\tMeter\r\nWährungen\tW.DAT\tEuro\r\n"));
     o.schreibe("Gebiet.nfo", QByteArray("*\r\n*\r\n"));
     o.schreibe("L.DAT", test::satzDatei({{"Meter"}}));
-    o.schreibe("W.DAT", test::satzDatei({{"Dollar", 90, 0.92, 1, "", "", "01.06.2024"},
-                                         {"Forint", 88, 0.0025},
-                                         {"Gulden", 71, 0.4537802160901389, 0},
-                                         {"Pfund", 54, 1.17}}));
+    o.schreibe("W.DAT", test::satzDatei({{"Dollar", 90, 0.92, 1, "USD", "", "01.06.2024"},
+                                         {"Forint", 88, 0.0025, 1, "HUF"},
+                                         {"Gulden", 71, 0.4537802160901389, 0, "NLG"},
+                                         {"Pfund", 54, 1.17, 1, "GBP"}}));
     o.schreibe("QNT5.INI", test::einstellungen("2"));
 }
 
@@ -127,6 +128,48 @@ private slots:
         QCOMPARE(p.m.texte(), QStringList{QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden!")});
         QVERIFY(!speichernMoeglich);
         QVERIFY(!p.o.existiert("W.DAT"));
+    }
+
+    // Reference rates go into the open table only: matched rows in bold, typed cells kept, fixed rates
+    // untouched; the save writes them with all their digits. A failure leaves the table as it was.
+    void referenzkurse() {
+        Probe p;
+        p.o.schreibe("kurse.csv", "Date, USD, HUF, NLG, JPY, \r\n04 December 2026, 1.0812, 500, 2, 160, \r\n");
+        p.imDialog([&] {
+            const QString fehlt = p.o.pfad() + "/fehlt.csv";
+            p.d->KurseAusDatei(fehlt);
+            QCOMPARE(p.m.texte(), QStringList{"Die Datei " + fehlt + " kann nicht gelesen werden."});
+            p.d->Kursadresse =
+                QUrl(QStringLiteral("http://127.0.0.1:1/eurofxref-daily.xml")); // nobody listens
+            p.d->KurseAusDemInternet();
+            QCOMPARE(p.m.texte().value(1),
+                     QStringLiteral("Der Server 127.0.0.1 hat die Verbindung abgelehnt."));
+            QVERIFY(!QApplication::overrideCursor());
+            QCOMPARE(text(p.g, 0, 2), QStringLiteral("        0,920000000000"));
+            QCOMPARE(p.d->Label_Kursstand->text(), QString());
+
+            p.g->item(3, 3)->setText("getippt"); // the Pfund is not in the file
+            p.d->KurseAusDatei(p.o.pfad() + "/kurse.csv");
+            QCOMPARE(p.d->Label_Kursstand->text(),
+                     QStringLiteral("2 Kurse vom 2026-12-04 übernommen, 2 unverändert"));
+            QCOMPARE(text(p.g, 0, 2), QStringLiteral("        0,924898261191"));
+            QCOMPARE(text(p.g, 1, 3), QStringLiteral("2026-12-04"));
+            QCOMPARE(text(p.g, 3, 3), QStringLiteral("getippt"));
+            for (int r = 0; r < 4; ++r)
+                QCOMPARE(p.g->item(r, 1)->font().bold(), r < 2);
+            p.d->BitBtn_Speichern->click();
+        });
+        QCOMPARE(p.m.texte().size(), 2);
+        const QByteArray nachher = p.o.lies("W.DAT");
+        for (int k = 0; k < 4; ++k) {
+            TEinheitSatz s = test::satzAus(p.vorher, k);
+            if (k < 2) {
+                s.setzeFaktor(k == 0 ? 1 / 1.0812 : 0.002);
+                s.setzeUebersetzung("2026-12-04");
+            }
+            if (k == 3) s.setzeUebersetzung("getippt");
+            QVERIFY(test::satzAus(nachher, k) == s);
+        }
     }
 };
 

@@ -85,9 +85,10 @@ const std::vector<Fall>& faelle() {
         {"Kurstabelle", "Währungen",
          [](TMyWindow& w) -> Tabfolge {
              auto* d = w.Faktor_aender_Waehrung_neu;
-             return {d,
-                     {d->BitBtn_Land, d->BitBtn_Speichern, d->BitBtn_Abbrechen, d->StringGrid1},
-                     d->BitBtn_Speichern};
+             return {
+                 d,
+                 {d->BitBtn_Land, d->BitBtn_Kurse, d->BitBtn_Speichern, d->BitBtn_Abbrechen, d->StringGrid1},
+                 d->BitBtn_Speichern};
          }},
         {"neues Gebiet", "Länge",
          [](TMyWindow& w) -> Tabfolge {
