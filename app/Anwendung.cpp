@@ -1,6 +1,7 @@
 #include "app/Anwendung.h"
 
 #include "app/Meldung.h"
+#include "app/Qnt01.h"
 
 #include <QIcon>
 #include <QLibraryInfo>
@@ -32,6 +33,12 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis) {
     bool ergebnis = false;
     mitFehlerbericht([&] { ergebnis = QApplication::notify(empfaenger, ereignis); });
     return ergebnis;
+}
+
+std::unique_ptr<QMainWindow> hauptfensterStarten() {
+    auto fenster = std::make_unique<TMyWindow>();
+    fenster->zeigeStart();
+    return fenster;
 }
 
 void allgemeinerFehlerbericht(const QString& text) {

@@ -1,6 +1,8 @@
 #pragma once
 // The application object: its event boundary is the general error report.
 #include <QApplication>
+#include <QMainWindow>
+#include <memory>
 
 namespace qnt {
 
@@ -10,6 +12,9 @@ public:
     Anwendung(int& argc, char** argv);
     bool notify(QObject* empfaenger, QEvent* ereignis) override;
 };
+
+// The main window as the program starts it: created, centred and shown (its first show loads the categories).
+std::unique_ptr<QMainWindow> hauptfensterStarten();
 
 // Shows an error that no handler caught and lets the program go on.
 void allgemeinerFehlerbericht(const QString& text);

@@ -1,6 +1,5 @@
 #include "app/Anwendung.h"
 #include "app/Befehlszeile.h"
-#include "app/Qnt01.h"
 
 #include <iostream>
 
@@ -10,7 +9,6 @@ int main(int argc, char** argv) {
     int qtArgc = befehle.anzahlFuerQt();
     qnt::Anwendung app(qtArgc, befehle.fuerQt.data());
     if (auto ende = qnt::pruefeRest(qtArgc, befehle.fuerQt.data(), std::cerr)) return *ende;
-    qnt::TMyWindow fenster;
-    fenster.zeigeStart();
+    const auto fenster = qnt::hauptfensterStarten();
     return app.exec();
 }
