@@ -42,11 +42,20 @@ Datei& Datei::operator=(Datei&& o) noexcept {
 
 bool Datei::oeffnen(std::string_view name, Modus modus) {
     if (f_) schliessen();
-    if (!istBloserDateiname(name)) return false;
-    if (fehlerInjiziert(modus == Modus::Erzeugen ? DateiOp::Erzeugen : DateiOp::Oeffnen, name)) return false;
+    oeffnenFehler_ = 0;
+    if (!istBloserDateiname(name)) {
+        oeffnenFehler_ = EINVAL;
+        return false;
+    }
+    errno = 0;
+    if (fehlerInjiziert(modus == Modus::Erzeugen ? DateiOp::Erzeugen : DateiOp::Oeffnen, name)) {
+        oeffnenFehler_ = errno != 0 ? errno : EIO;
+        return false;
+    }
     name_ = std::string(name);
     const char* m = modus == Modus::Lesen ? "rb" : modus == Modus::LesenSchreiben ? "r+b" : "w+b";
     f_ = std::fopen(name_.c_str(), m);
+    if (!f_) oeffnenFehler_ = errno != 0 ? errno : EIO;
     return f_ != nullptr;
 }
 

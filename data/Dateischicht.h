@@ -15,6 +15,7 @@ bool istBloserDateiname(std::string_view name);
 enum class DateiOp { Oeffnen, Erzeugen, Lesen, Schreiben, Sync, Schliessen, Loeschen, Umbenennen };
 
 // Called before every operation; returning true makes the operation fail as if the disk had refused.
+// A hook that sets errno before refusing an opening chooses the cause the caller sees (EIO otherwise).
 using FehlerHaken = std::function<bool(DateiOp, std::string_view name)>;
 void setzeFehlerHaken(FehlerHaken haken);
 
@@ -35,6 +36,8 @@ public:
     // Refuses names with a path. Erzeugen replaces an existing file with an empty one.
     bool oeffnen(std::string_view name, Modus modus);
     bool offen() const { return f_ != nullptr; }
+    // The errno of the last failed opening; 0 after a successful one.
+    int oeffnenFehler() const { return oeffnenFehler_; }
     const std::string& name() const { return name_; }
 
     bool groesse(std::int64_t& bytes);
@@ -49,6 +52,7 @@ public:
 private:
     std::FILE* f_ = nullptr;
     std::string name_;
+    int oeffnenFehler_ = 0;
 };
 
 bool dateiLoeschen(std::string_view name);

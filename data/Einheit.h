@@ -99,6 +99,7 @@ public:
     bool sync() { return datei_.sync(); }
     bool schliessen() { return datei_.schliessen(); }
     bool offen() const { return datei_.offen(); }
+    int oeffnenFehler() const { return datei_.oeffnenFehler(); }
 
 private:
     Datei datei_;

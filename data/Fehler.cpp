@@ -1,5 +1,7 @@
 #include "data/Fehler.h"
 
+#include <cerrno>
+
 namespace qnt {
 
 LaufzeitFehler dateiNichtOeffnenFehler(const std::string& dateiname) {
@@ -7,6 +9,19 @@ LaufzeitFehler dateiNichtOeffnenFehler(const std::string& dateiname) {
 }
 LaufzeitFehler dateiNichtGefundenFehler() { return LaufzeitFehler("Datei nicht gefunden"); }
 LaufzeitFehler eaFehler(int nummer) { return LaufzeitFehler("E/A-Fehler " + std::to_string(nummer)); }
+
+LaufzeitFehler oeffnenFehler(int fehlernummer) {
+    switch (fehlernummer) {
+    case ENOENT:
+        return dateiNichtGefundenFehler();
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return LaufzeitFehler("Zugriff verweigert");
+    default:
+        return eaFehler(fehlernummer);
+    }
+}
 LaufzeitFehler gleitkommaUeberlaufFehler() { return LaufzeitFehler("Gleitkomma\xFC" "berlauf"); }
 LaufzeitFehler listenIndexFehler(int index) {
     return LaufzeitFehler("Der Index der Liste \xFC" "berschreitet das Maximum (" + std::to_string(index) + ")");

@@ -15,6 +15,9 @@ public:
 LaufzeitFehler dateiNichtOeffnenFehler(const std::string& dateiname); // "Datei %s kann nicht geöffnet werden"
 LaufzeitFehler dateiNichtGefundenFehler();                             // "Datei nicht gefunden"
 LaufzeitFehler eaFehler(int nummer);                                   // "E/A-Fehler %d"
+// A file that could not be opened, by its errno: "Datei nicht gefunden" for a missing file, "Zugriff
+// verweigert" for one that may not be written (or a read-only file system), "E/A-Fehler %d" otherwise.
+LaufzeitFehler oeffnenFehler(int fehlernummer);
 LaufzeitFehler gleitkommaUeberlaufFehler();                            // "Gleitkommaüberlauf"
 LaufzeitFehler listenIndexFehler(int index);      // "Der Index der Liste überschreitet das Maximum (%d)"
 LaufzeitFehler keinIntegerwertFehler(const std::string& text); // "'%s' ist kein gültiger Integerwert"

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "data/Cp1252.h"
+#include "data/Einstellungen.h"
 #include "data/Textdatei.h"
 #include "data/Laender.h"
 
@@ -462,6 +463,11 @@ bool kompiliere(const std::string& quelle, const std::string& ziel, std::vector<
     for (const auto& zeile : gebieteAlsZeilen(index)) gruppen += zeile + "\r\n";
     schreibeDatei(z / std::string(kGruppenDatei), gruppen);
     schreibeDatei(z / std::string(kGebietDatei), info);
+    // The default settings, in the program's own format: a fresh data folder then opens without a warning.
+    std::string einstellungen;
+    for (const auto& zeile : einstellungsZeilen(TEinstellungen{})) einstellungen += zeile + "\r\n";
+    if (!schreibeDatei(z / std::string(kEinstellungsDatei), einstellungen))
+        fehler.push_back({std::string(kEinstellungsDatei), 0, "kann nicht geschrieben werden"});
 
     // Further runtime files: "X.txt" becomes "X" in code page 1252 with CR LF, anything else is copied.
     const fs::path dateien = q / "dateien";

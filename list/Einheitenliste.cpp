@@ -36,7 +36,7 @@ void sortiereNachLand(TEinheitenliste& liste) {
 
 void einheitAusblenden(std::string_view dateiname, std::int32_t satzNr) {
     Datendatei d;
-    if (!d.oeffnen(dateiname)) throw dateiNichtGefundenFehler();
+    if (!d.oeffnen(dateiname)) throw oeffnenFehler(d.oeffnenFehler());
     TEinheitSatz s;
     if (!d.positioniere(satzNr) || !d.lies(s)) throw eaFehler(100);
     s.setzeAngezeigt(0);

@@ -20,6 +20,6 @@ inline constexpr int kKonstantenTabweite = 120;
 std::string konstantenZeile(const PhysKonstante& k);
 
 // Aligned for a monospaced font; a line of hyphens parts multiples from submultiples.
-extern const std::array<std::string_view, 17> kVorsatzzeilen;
+extern const std::array<std::string_view, 25> kVorsatzzeilen;
 
 } // namespace qnt

@@ -8,6 +8,14 @@
 
 namespace qnt {
 
+std::vector<int> RtfAbsatzformat::wirksameTabstopps() const {
+    std::vector<int> t = Tabstopps;
+    if (ErsteZeile < 0 && EinzugLinks > 0) t.push_back(EinzugLinks);
+    std::sort(t.begin(), t.end());
+    t.erase(std::unique(t.begin(), t.end()), t.end());
+    return t;
+}
+
 std::string RtfAbsatz::text() const {
     std::string s;
     for (const auto& l : Laeufe)
@@ -364,6 +372,10 @@ private:
             z_.Absatz.EinzugLinks = wert;
         } else if (w == "fi" && hatWert) {
             z_.Absatz.ErsteZeile = wert;
+        } else if (w == "ri" && hatWert) {
+            z_.Absatz.EinzugRechts = wert;
+        } else if (w == "tx" && hatWert && wert > 0 && z_.Absatz.Tabstopps.size() < 64) {
+            z_.Absatz.Tabstopps.push_back(wert);
         } else if (w == "uc" && hatWert) {
             z_.uc = std::clamp(wert, 0, 16);
         } else if (w == "u" && hatWert) {

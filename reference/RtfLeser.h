@@ -25,9 +25,15 @@ enum class RtfAusrichtung { Links, Zentriert, Rechts, Blocksatz };
 
 struct RtfAbsatzformat {
     RtfAusrichtung Ausrichtung = RtfAusrichtung::Links;
-    int EinzugLinks = 0; // twips
-    int ErsteZeile = 0;  // twips, relative to EinzugLinks
+    int EinzugLinks = 0;        // twips
+    int ErsteZeile = 0;         // twips, relative to EinzugLinks
+    int EinzugRechts = 0;       // twips
+    std::vector<int> Tabstopps; // twips from the left margin, as \tx sets them
     bool operator==(const RtfAbsatzformat&) const = default;
+    // The stops a tab of this paragraph goes to, ascending: the set ones and, as word processors do, the left
+    // indent when the first line hangs out before it, so that the text after a bullet's tab lines up with
+    // the wrapped lines. Beyond the last one the default stops apply.
+    std::vector<int> wirksameTabstopps() const;
 };
 
 struct RtfLauf {

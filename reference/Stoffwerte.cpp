@@ -54,7 +54,11 @@ std::string stoffUeberschrift(const StoffThema& thema) {
 
 std::string stoffBedingungszeile(const StoffThema& thema) {
     if (thema.Bedingung.empty()) return {};
-    return "(" + std::string(thema.Bedingung) + ")";
+    // Appended piece by piece: GCC's -Wrestrict misjudges "(" + std::string(...) when inlined.
+    std::string s(1, '(');
+    s += thema.Bedingung;
+    s += ')';
+    return s;
 }
 
 std::vector<std::string> stoffEintraege(const std::vector<std::string>& zeilen, int feld) {

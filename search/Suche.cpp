@@ -92,7 +92,7 @@ void trefferEinblenden(const TGebiete& gebiete, const TSuchobjekt& treffer) {
     if (treffer.GebietNr < 1 || g >= gebiete.size()) throw listenIndexFehler(treffer.GebietNr - 1);
     const std::string& datei = gebiete[g].Dateiname;
     Datendatei d;
-    if (!d.oeffnen(datei)) throw dateiExistiert(datei) ? eaFehler(5) : dateiNichtGefundenFehler();
+    if (!d.oeffnen(datei)) throw oeffnenFehler(d.oeffnenFehler());
     std::int32_t n = 0;
     TEinheitSatz s;
     if (!d.anzahl(n) || treffer.SatzNr < 0 || treffer.SatzNr >= n || !d.positioniere(treffer.SatzNr) ||

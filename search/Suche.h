@@ -42,7 +42,7 @@ std::optional<TSuchergebnis> suche(const TGebiete& gebiete, std::string_view beg
                                    Namenssuche namenssuche = Namenssuche::Bestandteil);
 
 // Sets Angezeigt of the hit's record to 1. A file error throws LaufzeitFehler ("Datei nicht gefunden"
-// for a missing file).
+// for a missing file, "Zugriff verweigert" for a write-protected one).
 void trefferEinblenden(const TGebiete& gebiete, const TSuchobjekt& treffer);
 
 // The index of the first entry with the hit's exact Name and LandNr, or nothing.

@@ -1,5 +1,8 @@
 #include "reference/widgets/RtfDokument.h"
 
+#include <algorithm>
+
+#include <QList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -31,8 +34,17 @@ QTextBlockFormat absatzformat(const RtfAbsatzformat& a) {
         f.setAlignment(Qt::AlignJustify);
         break;
     }
-    f.setLeftMargin(std::max<qreal>(0, pixel(a.EinzugLinks)));
+    const int links = std::max(0, a.EinzugLinks);
+    f.setLeftMargin(pixel(links));
     f.setTextIndent(pixel(a.ErsteZeile));
+    f.setRightMargin(pixel(std::max(0, a.EinzugRechts)));
+    // The layout measures tab positions from where the line starts, the file from the left margin; the
+    // first line (where a bullet's tab stands) starts at the left indent plus the first-line indent.
+    const int anfang = links + a.ErsteZeile;
+    QList<QTextOption::Tab> tabs;
+    for (int t : a.wirksameTabstopps())
+        if (t > anfang) tabs.append(QTextOption::Tab(pixel(t - anfang), QTextOption::LeftTab));
+    f.setTabPositions(tabs);
     return f;
 }
 

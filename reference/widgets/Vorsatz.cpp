@@ -1,7 +1,10 @@
 #include "reference/widgets/Vorsatz.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
@@ -32,13 +35,22 @@ TVorsatzzeichen::TVorsatzzeichen(QWidget* eltern) : QDialog(eltern) {
     setWindowTitle(QStringLiteral("Vorsatzzeichen"));
     setModal(true);
     setFont(referenzSchrift());
-    setFixedSize(250, 350);
     ListBox1 = new QListWidget(this);
-    ListBox1->setGeometry(10, 10, 230, 17 * 16 + 6);
     ListBox1->setFont(festbreitenSchrift());
     ListBox1->setUniformItemSizes(true);
+    // Sized to the table: every line visible without scrolling, the widest one without clipping.
+    const QFontMetrics masse(ListBox1->font());
+    int breitest = 0;
+    for (const auto& z : kVorsatzzeilen)
+        breitest = std::max(breitest, masse.horizontalAdvance(qs(z)));
+    const int rahmen = 2 * ListBox1->frameWidth();
+    const int listenBreite = std::max(230, breitest + 8 + rahmen + 16);
+    const int listenHoehe = static_cast<int>(kVorsatzzeilen.size()) * 16 + rahmen + 4;
+    ListBox1->setGeometry(10, 10, listenBreite, listenHoehe);
+    const int breite = listenBreite + 20;
+    setFixedSize(breite, 10 + listenHoehe + 12 + 25 + 10);
     OKBtn = new QPushButton(QStringLiteral("Schließen"), this);
-    OKBtn->setGeometry(87, 315, 75, 25);
+    OKBtn->setGeometry((breite - 75) / 2, 10 + listenHoehe + 12, 75, 25);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &TVorsatzzeichen::OKBtnClick);
 }

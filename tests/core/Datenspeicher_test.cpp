@@ -2,11 +2,11 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
+#include "PflegeTesthilfe.h"
 #include "data/Cp1252.h"
 #include "data/Dateischicht.h"
+#include "data/Einstellungen.h"
 #include "data/Einheit.h"
 #include "data/Gebiete.h"
 #include "data/Textdatei.h"
@@ -17,31 +17,9 @@ using namespace qnt;
 
 namespace {
 
-// A fresh temporary folder as the current directory.
-class Ordner : public ::testing::Test {
-protected:
-    void SetUp() override {
-        vorher_ = fs::current_path();
-        pfad_ = fs::temp_directory_path() / ("qnt_test_" + std::to_string(::getpid()) + "_" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(pfad_);
-        fs::create_directories(pfad_ / "innen");
-        fs::current_path(pfad_ / "innen");
-    }
-    void TearDown() override {
-        fs::current_path(vorher_);
-        fs::remove_all(pfad_);
-        setzeFehlerHaken(nullptr);
-    }
-    static void schreibe(const std::string& name, const std::string& inhalt) {
-        std::ofstream(name, std::ios::binary) << inhalt;
-    }
-    static std::string lies(const std::string& name) {
-        std::ifstream in(name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    fs::path pfad_, vorher_;
-};
+using Ordner = pflegetest::OrdnerTest;
+using pflegetest::bytesVon;
+using pflegetest::schreibeBytes;
 
 TEinheitSatz beispielSatz() {
     TEinheitSatz s;
@@ -123,12 +101,20 @@ TEST(Satz, NamenBisZurKapazitaet) {
 }
 
 TEST(Namensordnung, NurAbisZWerdenGefaltet) {
-    EXPECT_EQ(vergleicheNamen("meile", "Meile"), 0);
-    EXPECT_LT(vergleicheNamen("Meile", "Meter"), 0);
-    EXPECT_LT(vergleicheNamen("Zoll", "\xC4gyptische Elle"), 0); // umlauts sort after Z by code
-    EXPECT_GT(vergleicheNamen("\xE4", "\xC4"), 0);               // and are not folded
-    EXPECT_LT(vergleicheNamen("Fu", "Fu\xDF"), 0);                // a prefix is smaller
-    EXPECT_LT(vergleicheNamen("", "a"), 0);
+    const struct {
+        const char* a;
+        const char* b;
+        int vorzeichen;
+    } faelle[] = {
+        {"meile", "MEILE", 0}, {"Meile", "Meter", -1}, {"Fu", "Fu\xDF", -1}, {"", "a", -1},
+        {"Zoll", "\xC4gyptische Elle", -1}, // umlauts sort after Z by code: bytes compare unsigned
+        {"\xE4", "\xC4", 1},                // and are not folded
+        {"_", "Z", 1}, {"_", "z", 1},        // '_' lies between upper and lower case; 'z' folds onto 'Z'
+    };
+    for (const auto& f : faelle) {
+        const int v = vergleicheNamen(f.a, f.b);
+        EXPECT_EQ((v > 0) - (v < 0), f.vorzeichen) << f.a << " / " << f.b;
+    }
 }
 
 TEST_F(Ordner, SatzGeschriebenUndGelesenIstByteGleich) {
@@ -152,12 +138,12 @@ TEST_F(Ordner, SatzGeschriebenUndGelesenIstByteGleich) {
     ASSERT_TRUE(d.lies(r));
     EXPECT_EQ(r, a); // reserved bytes included
     d.schliessen();
-    EXPECT_EQ(lies("X.DAT").size(), 544u);
+    EXPECT_EQ(bytesVon("X.DAT").size(), 544u);
 }
 
 TEST_F(Ordner, LeereDateiUndAngebrochenerSatz) {
-    schreibe("LEER.DAT", "");
-    schreibe("HALB.DAT", std::string(272 + 100, 'a'));
+    schreibeBytes("LEER.DAT", "");
+    schreibeBytes("HALB.DAT", std::string(272 + 100, 'a'));
     for (const auto& [name, erwartet] : {std::pair{"LEER.DAT", 0}, std::pair{"HALB.DAT", 1}}) {
         Datendatei d;
         ASSERT_TRUE(d.oeffnenNurLesen(name));
@@ -168,7 +154,7 @@ TEST_F(Ordner, LeereDateiUndAngebrochenerSatz) {
 }
 
 TEST_F(Ordner, DateinamenMitPfadWerdenAbgewiesen) {
-    schreibe("../DRAUSSEN.DAT", std::string(272, 'a'));
+    schreibeBytes("../DRAUSSEN.DAT", std::string(272, 'a'));
     const char* namen[] = {"../DRAUSSEN.DAT", "..\\DRAUSSEN.DAT", "/etc/passwd", ".", "..", "", "a/b"};
     for (const char* name : namen) {
         Datendatei d;
@@ -179,7 +165,7 @@ TEST_F(Ordner, DateinamenMitPfadWerdenAbgewiesen) {
         std::string inhalt;
         EXPECT_FALSE(liesGanzeDatei(name, inhalt)) << name;
     }
-    EXPECT_EQ(lies("../DRAUSSEN.DAT"), std::string(272, 'a')); // untouched
+    EXPECT_EQ(bytesVon("../DRAUSSEN.DAT"), std::string(272, 'a')); // untouched
     EXPECT_FALSE(fs::exists("../b"));
 }
 
@@ -195,14 +181,51 @@ TEST_F(Ordner, FehlendeDateiMeldetFehlerStattAbsturz) {
 }
 
 TEST_F(Ordner, SicheresSchreibenLaesstBeiFehlerDieAlteDatei) {
-    schreibe("A.nfo", "alt");
+    schreibeBytes("A.nfo", "alt");
     setzeFehlerHaken([](DateiOp op, std::string_view) { return op == DateiOp::Umbenennen; });
     EXPECT_FALSE(schreibeGanzeDateiSicher("A.nfo", "neu"));
-    EXPECT_EQ(lies("A.nfo"), "alt");
+    EXPECT_EQ(bytesVon("A.nfo"), "alt");
     setzeFehlerHaken(nullptr);
     EXPECT_TRUE(schreibeGanzeDateiSicher("A.nfo", "neu"));
-    EXPECT_EQ(lies("A.nfo"), "neu");
+    EXPECT_EQ(bytesVon("A.nfo"), "neu");
     EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1); // no leftovers
+}
+
+TEST_F(Ordner, DateiGibtIhrenZugriffBeimVerschiebenWeiter) {
+    schreibeBytes("A.DAT", "x");
+    Datei a;
+    ASSERT_TRUE(a.oeffnen("A.DAT", Datei::Modus::Lesen));
+    Datei b;
+    b = std::move(a);
+    EXPECT_TRUE(b.offen());
+    EXPECT_TRUE(b.schliessen());
+}
+
+// Lines 5 to 7: category, order (0 alphabetical), display (0 scientific); line 8: one digit per country.
+TEST_F(Ordner, EinstellungenLesen) {
+    const struct {
+        const char* datei;
+        bool ok;
+        int gebiet;
+        bool alphabet, wiss, land3, land5;
+    } faelle[] = {
+        {"5.0\r\n0\r\n0\r\n0\r\n  3\r\n1\r\n0\r\n1101\r\n", true, 3, false, true, false, true},
+        {"5.0\n0\n0\n0\n7\n0\n1\n0000000\n", true, 7, true, false, false, false},
+        {"5.0\r\n0\r\n0\r\n0\r\n3\r\nx\r\n0\r\n1\r\n", false, 1, true, true, true, true},
+        {"5.0\r\n0\r\n0\r\n0\r\n3\r\n1\r\n0\r\n", false, 1, true, true, true, true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.datei);
+        schreibeBytes(kEinstellungsDatei, f.datei);
+        TEinstellungen e;
+        e.Gebietsposition = 99;
+        EXPECT_EQ(leseEinstellungen(e), f.ok);
+        EXPECT_EQ(e.Gebietsposition, f.gebiet);
+        EXPECT_EQ(e.SortAlphabet, f.alphabet);
+        EXPECT_EQ(e.WissAnzeige, f.wiss);
+        EXPECT_EQ(e.LandAngezeigt[3], f.land3);
+        EXPECT_EQ(e.LandAngezeigt[5], f.land5);
+    }
 }
 
 TEST(ZeilenFeldTest, Felder) {
@@ -230,7 +253,7 @@ TEST(Textzeilen, AlleZeilenenden) {
 }
 
 TEST_F(Ordner, GebietsindexLesenUndSchreiben) {
-    schreibe("Gruppen.nfo", "L\xE4nge\tLAENGE.DAT\tMeter\r\nOhneTab\r\n\r\nVier\tV.DAT\tBasis\tmehr");
+    schreibeBytes("Gruppen.nfo", "L\xE4nge\tLAENGE.DAT\tMeter\r\nOhneTab\r\n\r\nVier\tV.DAT\tBasis\tmehr");
     TGebiete g;
     ASSERT_TRUE(ladeGebiete(g));
     ASSERT_EQ(g.size(), 4u);
@@ -239,14 +262,14 @@ TEST_F(Ordner, GebietsindexLesenUndSchreiben) {
     EXPECT_EQ(g[2], (TGebietEintrag{"", "", ""}));
     EXPECT_EQ(g[3], (TGebietEintrag{"Vier", "V.DAT", "Basis"}));
     ASSERT_TRUE(speichereGebiete({g[0], g[3]}));
-    EXPECT_EQ(lies("Gruppen.nfo"), "L\xE4nge\tLAENGE.DAT\tMeter\r\nVier\tV.DAT\tBasis\r\n");
+    EXPECT_EQ(bytesVon("Gruppen.nfo"), "L\xE4nge\tLAENGE.DAT\tMeter\r\nVier\tV.DAT\tBasis\r\n");
     TGebiete fehlt;
     EXPECT_FALSE(ladeGebiete(fehlt, "Fehlt.nfo"));
 }
 
 TEST_F(Ordner, BeschreibungenUeberlebenLadenUndSpeichern) {
     const std::string datei = "Erste Zeile\r\nZweite\r\n*\r\nNur eine\r\n*\r\n\r\n*\r\n";
-    schreibe("Gebiet.nfo", datei);
+    schreibeBytes("Gebiet.nfo", datei);
     std::string info;
     ASSERT_TRUE(ladeGebietsinfo(info));
     EXPECT_EQ(gebietsBeschreibung(info, 1), "Erste Zeile\r\nZweite\r\n");
@@ -255,15 +278,15 @@ TEST_F(Ordner, BeschreibungenUeberlebenLadenUndSpeichern) {
     EXPECT_EQ(gebietsBeschreibung(info, 4), "\r\n");
     EXPECT_EQ(gebietsBeschreibung(info, 5), "");
     ASSERT_TRUE(speichereGebietsinfo(info, 3));
-    EXPECT_EQ(lies("Gebiet.nfo"), datei);
+    EXPECT_EQ(bytesVon("Gebiet.nfo"), datei);
 }
 
 TEST_F(Ordner, LeereBeschreibungWirdEineLeereZeile) {
-    schreibe("Gebiet.nfo", "A\r\n*\r\n*\r\n");
+    schreibeBytes("Gebiet.nfo", "A\r\n*\r\n*\r\n");
     std::string info;
     ASSERT_TRUE(ladeGebietsinfo(info));
     ASSERT_TRUE(speichereGebietsinfo(info, 2));
-    EXPECT_EQ(lies("Gebiet.nfo"), "A\r\n*\r\n\r\n*\r\n");
+    EXPECT_EQ(bytesVon("Gebiet.nfo"), "A\r\n*\r\n\r\n*\r\n");
 }
 
 TEST(Laendertabelle, BelegteUndLeereZeilen) {
@@ -271,11 +294,4 @@ TEST(Laendertabelle, BelegteUndLeereZeilen) {
     for (int i = 1; i <= kLaenderAnzahl; ++i) belegt += landNrGueltig(i) ? 1 : 0;
     EXPECT_EQ(belegt, 66);
     for (int leer : {0, 6, 20, 41, 49, 59, 92}) EXPECT_FALSE(landNrGueltig(leer)) << leer;
-    EXPECT_EQ(Laendernamen[1], "SI-Einheit");
-    EXPECT_EQ(Laendernamen[24], "Afghanistan");
-    EXPECT_EQ(Laendernamen[39], "Deutschland - Preu\xDF" "en");
-    EXPECT_EQ(Laendernamen[54], "Gro\xDF" "britannien");
-    EXPECT_EQ(Laendernamen[60], "Iran");
-    EXPECT_EQ(Laendernamen[81], "Ru\xDF" "land");
-    EXPECT_EQ(Laendernamen[91], "Vietnam");
 }

@@ -12,10 +12,12 @@ namespace pflegetest {
 TempOrdner::TempOrdner() : alt_(fs::current_path()) {
     std::random_device zufall;
     for (;;) {
-        pfad_ = fs::temp_directory_path() /
-                ("qnt_pflege_" + std::to_string(getpid()) + "_" + std::to_string(zufall()));
-        if (fs::create_directory(pfad_)) break;
+        huelle_ = fs::temp_directory_path() /
+                  ("qnt_test_" + std::to_string(getpid()) + "_" + std::to_string(zufall()));
+        if (fs::create_directory(huelle_)) break;
     }
+    pfad_ = huelle_ / "innen";
+    fs::create_directory(pfad_);
     fs::current_path(pfad_);
 }
 
@@ -23,7 +25,8 @@ TempOrdner::~TempOrdner() {
     std::error_code ec;
     fs::current_path(alt_, ec);
     fs::permissions(pfad_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(pfad_, ec);
+    fs::remove_all(huelle_, ec);
+    qnt::setzeFehlerHaken(nullptr);
 }
 
 std::vector<std::string> TempOrdner::dateien() const {

@@ -1,6 +1,6 @@
 #pragma once
-// Shared helpers of the maintenance and search tests: a temporary current directory, records with
-// recognisable bytes, whole-file comparisons and a guard for the file layer's failure hook.
+// Shared helpers of the core tests: a temporary current directory, records with recognisable bytes,
+// whole-file comparisons and a guard for the file layer's failure hook.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -14,7 +14,8 @@
 
 namespace pflegetest {
 
-// Makes a fresh temporary directory the current directory for the lifetime of the object.
+// Makes a fresh temporary directory the current directory for the lifetime of the object. It lies inside
+// a second fresh one, so that "../X" stays within the test's own folders; the failure hook is reset at the end.
 class TempOrdner {
 public:
     TempOrdner();
@@ -27,6 +28,7 @@ public:
 
 private:
     std::filesystem::path alt_;
+    std::filesystem::path huelle_;
     std::filesystem::path pfad_;
 };
 

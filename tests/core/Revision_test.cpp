@@ -33,94 +33,59 @@ TEST(Revision, FehlertextNenntDieDateiWieImIndex) {
                                           "ffnet werden!");
 }
 
-struct EinfuegeFall {
-    const char* name;
-    std::vector<std::string> vorher;
-    std::string neu;
-    std::vector<std::string> nachher;
-};
-
-class Einfuegen : public OrdnerTest, public ::testing::WithParamInterface<EinfuegeFall> {};
-
-TEST_P(Einfuegen, SetztDenNeuenSatzAnSeinenPlatz) {
-    const auto& f = GetParam();
-    schreibeSaetze("D.DAT", saetzeMitNamen(f.vorher));
-    const TEinheitSatz neu = satz(f.neu);
-    ASSERT_TRUE(DatendateiRevidieren("D.DAT", fuegeSortiertEin(neu)));
-    EXPECT_EQ(namenIn("D.DAT"), f.nachher);
-    std::vector<TEinheitSatz> erwartet;
-    for (const auto& n : f.nachher)
-        erwartet.push_back(satz(n));
-    EXPECT_EQ(bytesVon("D.DAT"), bytesAus(erwartet)) << "every other byte of every record is kept";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Namensordnung, Einfuegen,
-    ::testing::Values(
-        EinfuegeFall{"kleinGeschriebenVorGleichemNamen",
-                     {"Meile", "Millimeter"},
-                     "meile",
-                     {"meile", "Meile", "Millimeter"}},
-        EinfuegeFall{"gleicherNameKommtNachVorn", {"Elle", "Meile"}, "Meile", {"Elle", "Meile", "Meile"}},
-        EinfuegeFall{"ZollHinterAllemDasDavorSortiert",
-                     {"Fuss", "Meile", "Yard", "Zentimeter", "Zwerg"},
-                     "Zoll",
-                     {"Fuss", "Meile", "Yard", "Zentimeter", "Zoll", "Zwerg"}},
-        EinfuegeFall{"NameNachAllenWirdAngehaengt", {"Elle", "Meile"}, "Zoll", {"Elle", "Meile", "Zoll"}},
-        EinfuegeFall{"LeererNameWirdErsterSatz", {"Elle", "Meile"}, "", {"", "Elle", "Meile"}},
-        EinfuegeFall{"KuerzererAnfangIstKleiner", {"Meilen", "Mo"}, "Meile", {"Meile", "Meilen", "Mo"}},
-        EinfuegeFall{"UmlautNachZ",
-                     {"Zoll", "\xC4"
-                              "gyptische Elle"},
-                     "\xD6"
-                     "l",
-                     {"Zoll",
-                      "\xC4"
-                      "gyptische Elle",
-                      "\xD6"
-                      "l"}},
-        EinfuegeFall{"UnterstrichNachGrossbuchstaben", {"AB", "A_"}, "Ab", {"Ab", "AB", "A_"}},
-        EinfuegeFall{"LeereDateiBekommtNurDenNeuen", {}, "Meile", {"Meile"}}),
-    NachName{});
-
-TEST(Revision, VergleichFaltetNurAbisZ) {
-    EXPECT_EQ(vergleicheNamen("meile", "MEILE"), 0);
-    EXPECT_LT(vergleicheNamen("Meile", "Meilen"), 0);
-    EXPECT_GT(vergleicheNamen("_", "Z"), 0) << "'_' lies between upper and lower case and compares by code";
-    EXPECT_GT(vergleicheNamen("_", "z"), 0) << "'z' folds onto 'Z', below '_'";
-    EXPECT_NE(vergleicheNamen("\xE4", "\xC4"), 0) << "umlauts do not fold";
-    EXPECT_GT(vergleicheNamen("\xC4", "Z"), 0) << "bytes compare unsigned";
-}
-
 class RevisionImOrdner : public OrdnerTest {};
 
+// The new record goes before the first whose name compares greater or equal; every other byte of every
+// record is kept.
+TEST_F(RevisionImOrdner, EinfuegenSetztDenNeuenSatzAnSeinenPlatz) {
+    using V = std::vector<std::string>;
+    const struct {
+        V vorher;
+        const char* neu;
+        V nachher;
+    } faelle[] = {
+        {{"Meile", "Millimeter"}, "meile", {"meile", "Meile", "Millimeter"}},
+        {{"Elle", "Meile"}, "Meile", {"Elle", "Meile", "Meile"}},
+        {{"Fuss", "Meile", "Yard", "Zentimeter", "Zwerg"}, "Zoll", {"Fuss", "Meile", "Yard", "Zentimeter",
+         "Zoll", "Zwerg"}},
+        {{"Elle", "Meile"}, "Zoll", {"Elle", "Meile", "Zoll"}},
+        {{"Elle", "Meile"}, "", {"", "Elle", "Meile"}},
+        {{"Meilen", "Mo"}, "Meile", {"Meile", "Meilen", "Mo"}},
+        {{"Zoll", "\xC4gyptische Elle"}, "\xD6l", {"Zoll", "\xC4gyptische Elle", "\xD6l"}},
+        {{"AB", "A_"}, "Ab", {"Ab", "AB", "A_"}},
+        {{}, "Meile", {"Meile"}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.neu);
+        schreibeSaetze("D.DAT", saetzeMitNamen(f.vorher));
+        ASSERT_TRUE(DatendateiRevidieren("D.DAT", fuegeSortiertEin(satz(f.neu))));
+        EXPECT_EQ(bytesVon("D.DAT"), bytesAus(saetzeMitNamen(f.nachher)));
+    }
+}
+
+// Keeping the shown records: a partial last record is dropped, a TEMP.DAT left behind is replaced, and
+// nothing but the data file remains.
 TEST_F(RevisionImOrdner, BehaeltNurAngezeigteSaetze) {
     const std::vector<TEinheitSatz> alt{satz("A", 1), satz("B", 0), satz("C", 1), satz("D", 2), satz("E", 0)};
-    schreibeSaetze("D.DAT", alt);
-    ASSERT_TRUE(DatendateiRevidieren("D.DAT", behalteAngezeigte()));
-    EXPECT_EQ(bytesVon("D.DAT"), bytesAus({alt[0], alt[2]}));
-    EXPECT_EQ(ordner.dateien(), std::vector<std::string>{"D.DAT"});
-}
-
-TEST_F(RevisionImOrdner, LeereDateiBleibtMitBehalteregelLeer) {
-    schreibeBytes("D.DAT", "");
-    ASSERT_TRUE(DatendateiRevidieren("D.DAT", behalteAngezeigte()));
-    EXPECT_EQ(bytesVon("D.DAT"), "");
-    EXPECT_EQ(ordner.dateien(), std::vector<std::string>{"D.DAT"});
-}
-
-TEST_F(RevisionImOrdner, UnvollstaendigerLetzterSatzFaelltWeg) {
-    schreibeBytes("D.DAT", bytesAus({satz("A")}) + "Rest");
-    ASSERT_TRUE(DatendateiRevidieren("D.DAT", behalteAngezeigte()));
-    EXPECT_EQ(bytesVon("D.DAT"), bytesAus({satz("A")}));
-}
-
-TEST_F(RevisionImOrdner, ZurueckgebliebeneTempDateiWirdErsetzt) {
-    schreibeSaetze("D.DAT", {satz("A"), satz("B", 0)});
-    schreibeBytes("TEMP.DAT", std::string(1000, 'x'));
-    ASSERT_TRUE(DatendateiRevidieren("D.DAT", behalteAngezeigte()));
-    EXPECT_EQ(bytesVon("D.DAT"), bytesAus({satz("A")}));
-    EXPECT_EQ(ordner.dateien(), std::vector<std::string>{"D.DAT"});
+    const struct {
+        const char* name;
+        std::string vorher;
+        std::string nachher;
+        bool tempReste;
+    } faelle[] = {
+        {"Angezeigt 1 bleibt", bytesAus(alt), bytesAus({alt[0], alt[2]}), false},
+        {"leer bleibt leer", "", "", false},
+        {"angebrochener Satz", bytesAus({satz("A")}) + "Rest", bytesAus({satz("A")}), false},
+        {"alte TEMP.DAT", bytesAus({satz("A"), satz("B", 0)}), bytesAus({satz("A")}), true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        schreibeBytes("D.DAT", f.vorher);
+        if (f.tempReste) schreibeBytes("TEMP.DAT", std::string(1000, 'x'));
+        ASSERT_TRUE(DatendateiRevidieren("D.DAT", behalteAngezeigte()));
+        EXPECT_EQ(bytesVon("D.DAT"), f.nachher);
+        EXPECT_EQ(ordner.dateien(), std::vector<std::string>{"D.DAT"});
+    }
 }
 
 TEST_F(RevisionImOrdner, RegelZustandBeginntBeiJederRevisionNeu) {
@@ -131,29 +96,21 @@ TEST_F(RevisionImOrdner, RegelZustandBeginntBeiJederRevisionNeu) {
     EXPECT_EQ(namenIn("D.DAT"), (std::vector<std::string>{"A", "A", "B"}));
 }
 
-struct DateinameFall {
-    const char* name;
-    const char* datei;
-    const char* temp;
-};
-
-class TempName : public OrdnerTest, public ::testing::WithParamInterface<DateinameFall> {};
-
-TEST_P(TempName, DatendateiNamensTempVerliertNichts) {
-    const auto& f = GetParam();
-    EXPECT_EQ(temporaereDatei(f.datei), f.temp);
-    schreibeSaetze(f.datei, {satz("A"), satz("C")});
-    ASSERT_TRUE(DatendateiRevidieren(f.datei, fuegeSortiertEin(satz("B"))));
-    EXPECT_EQ(namenIn(f.datei), (std::vector<std::string>{"A", "B", "C"}));
-    EXPECT_EQ(ordner.dateien(), std::vector<std::string>{f.datei});
+// A data file named like the temporary file revises through another one and loses nothing.
+TEST_F(RevisionImOrdner, DatendateiNamensTempVerliertNichts) {
+    const std::pair<const char*, const char*> faelle[] = {
+        {"LAENGE.DAT", "TEMP.DAT"}, {"TEMP.DAT", "TEMP.NEU"}, {"temp.dat", "TEMP.NEU"}, {"TEMPALT.DAT",
+         "TEMP.DAT"}};
+    for (const auto& [datei, temp] : faelle) {
+        SCOPED_TRACE(datei);
+        EXPECT_EQ(temporaereDatei(datei), temp);
+        schreibeSaetze(datei, {satz("A"), satz("C")});
+        ASSERT_TRUE(DatendateiRevidieren(datei, fuegeSortiertEin(satz("B"))));
+        EXPECT_EQ(namenIn(datei), (std::vector<std::string>{"A", "B", "C"}));
+        EXPECT_EQ(ordner.dateien(), std::vector<std::string>{datei});
+        std::remove(datei);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Dateinamen, TempName,
-                         ::testing::Values(DateinameFall{"gewoehnlich", "LAENGE.DAT", "TEMP.DAT"},
-                                           DateinameFall{"TEMPselbst", "TEMP.DAT", "TEMP.NEU"},
-                                           DateinameFall{"tempKlein", "temp.dat", "TEMP.NEU"},
-                                           DateinameFall{"TEMPALT", "TEMPALT.DAT", "TEMP.DAT"}),
-                         NachName{});
 
 struct VerweigerungsFall {
     const char* name;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "reference/RtfLeser.h"
 
@@ -56,6 +57,8 @@ TEST(RtfLeser, TextDerDokumente) {
         {"Unicode mit Ersatzzeichen", "{\\rtf1 \\u8364?5}",
          "\xE2\x82\xAC"
          "5"},
+        {"Unicode an den Grenzen der UTF-8-Laengen", "{\\rtf1 \\u2047?\\u2048?\\u-1?}",
+         "\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
         {"Unicode mit Hex-Ersatz", "{\\rtf1 \\u252\\'fc!}", "\xC3\xBC!"},
         {"Unicode negativ als Surrogatpaar", "{\\rtf1 \\u-10179?\\u-8704?}", "\xF0\x9F\x98\x80"},
         {"einzelnes Surrogat wird Ersatzzeichen", "{\\rtf1 \\u-10179?x}", "\xEF\xBF\xBDx"},
@@ -120,6 +123,7 @@ TEST(RtfLeser, SchriftUndFarbtabelle) {
     EXPECT_EQ(d.farbe(0), nullptr);
     ASSERT_NE(d.farbe(1), nullptr);
     EXPECT_EQ(d.farbe(1)->Rot, 255);
+    EXPECT_EQ(d.farbe(1)->Gruen, 0);
     EXPECT_EQ(d.farbe(2)->Blau, 128);
     EXPECT_EQ(d.farbe(3), nullptr);
     EXPECT_EQ(d.farbe(-1), nullptr);
@@ -183,6 +187,33 @@ TEST(RtfLeser, AbsatzformatGiltFuerDenAbsatzAnDessenEnde) {
     EXPECT_EQ(d.Absaetze[2].Format.Ausrichtung, RtfAusrichtung::Rechts);
     EXPECT_EQ(d.Absaetze[3].text(), "Rest");
     EXPECT_EQ(d.Absaetze[3].Format.Ausrichtung, RtfAusrichtung::Rechts);
+}
+
+// A bullet's tab reaches the left indent when the first line hangs out before it, as in a word processor.
+TEST(RtfLeser, EinzuegeUndTabstopps) {
+    struct Fall {
+        const char* rtf;
+        int links, ersteZeile, rechts;
+        std::vector<int> stopps;
+    };
+    const Fall faelle[] = {
+        {"\\pard\\fi-240\\li360{\\pntext\\f0\\'95\\tab}Punkt\\par", 360, -240, 0, {360}},
+        {"\\pard\\li360\\fi-240\\ri720\\tx1440\\tx360\\tx200 Punkt\\par", 360, -240, 720, {200, 360, 1440}},
+        {"\\pard\\fi240\\li360 Absatz\\par", 360, 240, 0, {}},
+        {"\\pard\\fi-240 Ohne Einzug\\par", 0, -240, 0, {}},
+        {"\\pard\\fi-240\\li360\\ri99\\tx500\\pard Neu\\par", 0, 0, 0, {}},
+    };
+    for (const auto& f : faelle) {
+        const RtfDokument d = leseRtf(dok(f.rtf));
+        ASSERT_EQ(d.Absaetze.size(), 1u) << f.rtf;
+        const RtfAbsatzformat& a = d.Absaetze[0].Format;
+        EXPECT_EQ(a.EinzugLinks, f.links) << f.rtf;
+        EXPECT_EQ(a.ErsteZeile, f.ersteZeile) << f.rtf;
+        EXPECT_EQ(a.EinzugRechts, f.rechts) << f.rtf;
+        EXPECT_EQ(a.wirksameTabstopps(), f.stopps) << f.rtf;
+    }
+    EXPECT_EQ(leseRtf(dok("\\pard\\fi-240\\li360{\\pntext\\f0\\'95\\tab}Punkt\\par")).Absaetze[0].text(),
+              "\u2022\tPunkt");
 }
 
 TEST(RtfLeser, JederAnfangUndZufallsbytesLesenSichOhneAbsturz) {

@@ -37,20 +37,6 @@ TEST(Faktorumrechnung, QuellzeileZeigtDieEingabeNeuFormatiert) {
     }
 }
 
-TEST(Faktorumrechnung, WeistUnlesbareUndNullEingabenZurueckOhneEtwasZuAendern) {
-    for (const char* eingabe :
-         {"0", "0,0", "-0", ".", "E5", "", "   ", "-", "1e", "12 ", "1.000,5", "abc", "1e-400"}) {
-        SCOPED_TRACE(eingabe);
-        auto l = eintraegeMitFaktoren({1, 2});
-        const Rechenergebnis e = rechne(kLaenge, eingabe, 1, l);
-        EXPECT_EQ(e.art, Rechenergebnis::Art::Eingabefehler);
-        EXPECT_EQ(e.meldung, "Falsche Eingabe im Werteingabeld! Bitte \xE4ndern! ");
-        EXPECT_TRUE(e.markieren);
-        EXPECT_FALSE(e.neuLaden);
-        EXPECT_TRUE(unveraendert(l));
-    }
-}
-
 TEST(Faktorumrechnung, NichtPositiverFaktorGibtNull) {
     auto l = eintraegeMitFaktoren({1, 0, -3});
     ASSERT_EQ(rechne(kLaenge, "7", 0, l).art, Rechenergebnis::Art::Ok);
@@ -90,33 +76,6 @@ TEST(Faktorumrechnung, NegativeNullAlsErgebnisZeigtKeinVorzeichen) {
     EXPECT_EQ(l[1].ErgebnisWiss, " 0,000000E+0000");
 }
 
-struct Ueberlauffall {
-    const char* name;
-    const char* eingabe;
-    std::vector<double> faktoren;
-};
-
-TEST(Faktorumrechnung, UeberlaufEndetMitFehlerberichtBevorEtwasGeschriebenWird) {
-    const Ueberlauffall faelle[] = {
-        {"Eingabe", "1e309", {1, 1}},
-        {"Produkt", "1e300", {1e10, 1}},
-        {"QuotientHintenInDerListe", "1e300", {1, 2, 1e-10}},
-        {"NaNFaktorDerQuelle", "1", {std::numeric_limits<double>::quiet_NaN(), 1}},
-    };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.name);
-        auto l = eintraegeMitFaktoren(f.faktoren);
-        try {
-            (void)rechne(kLaenge, f.eingabe, 0, l);
-            ADD_FAILURE() << "keine Ausnahme";
-        } catch (const LaufzeitFehler& e) {
-            EXPECT_STREQ(e.what(), "Gleitkomma\xFC"
-                                   "berlauf");
-        }
-        EXPECT_TRUE(unveraendert(l));
-    }
-}
-
 TEST(Waehrungen, UnbekannterKursZeigtUnbekannt) {
     auto l = eintraegeMitFaktoren({1, 0.5112918811962185, 0, -2, std::numeric_limits<double>::quiet_NaN()});
     ASSERT_EQ(rechne(kWaehrungen, "1", 0, l).art, Rechenergebnis::Art::Ok);
@@ -140,14 +99,6 @@ TEST(Waehrungen, UnterlaufAufNullIstUnbekannt) {
     auto l = eintraegeMitFaktoren({1, 1e300});
     ASSERT_EQ(rechne(kWaehrungen, "1e-200", 0, l).art, Rechenergebnis::Art::Ok);
     EXPECT_EQ(l[1].ErgebnisWiss, " unbekannt");
-}
-
-TEST(Waehrungen, NullBetragWirdZurueckgewiesen) {
-    auto l = eintraegeMitFaktoren({1, 2});
-    const Rechenergebnis e = rechne(kWaehrungen, "0", 0, l);
-    EXPECT_EQ(e.art, Rechenergebnis::Art::Eingabefehler);
-    EXPECT_EQ(e.meldung, meldung::kBitteAendern);
-    EXPECT_TRUE(unveraendert(l));
 }
 
 // The ten scales at the positions 0..9; the input at `quelle`.
@@ -191,35 +142,6 @@ TEST(Temperatur, NullBehaeltDieWissenschaftlicheForm) {
     EXPECT_EQ(l[0].ErgebnisWiss, " 0,000000E+0000");
     EXPECT_EQ(l[0].ErgebnisFest, "  0,0000000000");
     EXPECT_EQ(l[1].ErgebnisWiss, " 2,731500E+0002");
-}
-
-TEST(Temperatur, NurUnlesbaresWirdZurueckgewiesen) {
-    for (const char* eingabe : {"", "abc", "1 ", "-"}) {
-        SCOPED_TRACE(eingabe);
-        auto l = eintraegeAnPositionen({0, 3});
-        const Rechenergebnis e = rechne(kTemperatur, eingabe, 0, l);
-        EXPECT_EQ(e.art, Rechenergebnis::Art::Eingabefehler);
-        EXPECT_EQ(e.meldung, meldung::kBitteAendern);
-        EXPECT_TRUE(unveraendert(l));
-    }
-}
-
-TEST(Temperatur, UnbekanntePositionenErfindenKeinenWert) {
-    auto l = eintraegeAnPositionen({0, 10});
-    ASSERT_EQ(rechne(kTemperatur, "5", 0, l).art, Rechenergebnis::Art::Ok);
-    EXPECT_EQ(l[0].ErgebnisFest, "  5,0000000000");
-    EXPECT_EQ(l[1].ErgebnisWiss, "");
-    EXPECT_EQ(l[1].ErgebnisFest, "");
-
-    auto m = eintraegeAnPositionen({0, 10});
-    EXPECT_EQ(rechne(kTemperatur, "5", 1, m).art, Rechenergebnis::Art::Nichts);
-    EXPECT_TRUE(unveraendert(m));
-}
-
-TEST(Temperatur, UeberlaufLaesstAllesStehen) {
-    auto l = eintraegeAnPositionen({0, 4});
-    EXPECT_THROW((void)rechne(kTemperatur, "1e308", 0, l), LaufzeitFehler);
-    EXPECT_TRUE(unveraendert(l));
 }
 
 struct Zuteilungsfall {

@@ -31,20 +31,12 @@ std::vector<qnt::TEinheitSatz> liesSaetze(const std::string& datei) {
     return saetze;
 }
 
-const std::map<std::string, double>& faktoren(const std::string& datei) {
-    static std::map<std::string, std::map<std::string, double>> cache;
-    auto it = cache.find(datei);
-    if (it == cache.end()) {
-        std::map<std::string, double> f;
-        for (const auto& s : liesSaetze(datei))
-            f[s.Name()] = s.Faktor();
-        it = cache.emplace(datei, std::move(f)).first;
-    }
-    return it->second;
-}
-
 double faktor(const std::string& datei, const std::string& einheit) {
-    const auto& f = faktoren(datei);
+    // Factor by unit name (code page 1252), read once per file.
+    static std::map<std::string, std::map<std::string, double>> cache;
+    auto& f = cache[datei];
+    if (f.empty())
+        for (const auto& s : liesSaetze(datei)) f[s.Name()] = s.Faktor();
     const auto it = f.find(einheit);
     if (it != f.end()) return it->second;
     ADD_FAILURE() << datei << ": keine Einheit '" << einheit << "'";
@@ -58,11 +50,6 @@ testing::AssertionResult relativGleich(double ist, double soll) {
            << "ist " << ist << ", soll " << soll << ", relativ " << std::fabs(ist - soll) / std::fabs(soll);
 }
 
-testing::AssertionResult gleichViel(const std::string& datei, double mengeA, const std::string& a,
-                                    double mengeB, const std::string& b) {
-    return relativGleich(mengeA * faktor(datei, a), mengeB * faktor(datei, b));
-}
-
 const qnt::TGebiete& gebiete() {
     static const qnt::TGebiete g =
         qnt::zerlegeGebiete(crLfZeilen(liesDatei(std::string(qnt::kGruppenDatei))));
@@ -73,13 +60,6 @@ const std::string& gebietsinfo() {
     static const std::string info =
         qnt::gebietsinfoAusZeilen(crLfZeilen(liesDatei(std::string(qnt::kGebietDatei))));
     return info;
-}
-
-int gebietNr(const std::string& datei) {
-    const auto& g = gebiete();
-    const auto it =
-        std::find_if(g.begin(), g.end(), [&](const qnt::TGebietEintrag& e) { return e.Dateiname == datei; });
-    return it == g.end() ? 0 : static_cast<int>(it - g.begin()) + 1;
 }
 
 } // namespace dbtest

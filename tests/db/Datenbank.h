@@ -17,20 +17,13 @@ std::string liesDatei(const std::string& name);
 // Lines ended by CR LF; a last line without one is dropped.
 std::vector<std::string> crLfZeilen(const std::string& text);
 std::vector<qnt::TEinheitSatz> liesSaetze(const std::string& datei);
-// Factor by unit name (code page 1252), read once per file.
-const std::map<std::string, double>& faktoren(const std::string& datei);
 // A missing unit fails the test and gives NaN.
 double faktor(const std::string& datei, const std::string& einheit);
 // Agreement to 1e-12, relative to the larger value.
 testing::AssertionResult relativGleich(double ist, double soll);
-// mengeA × a = mengeB × b, both from `datei`.
-testing::AssertionResult gleichViel(const std::string& datei, double mengeA, const std::string& a,
-                                    double mengeB, const std::string& b);
 
 // The category list and descriptions as shipped, read once.
 const qnt::TGebiete& gebiete();
 const std::string& gebietsinfo();
-// Number (1-based) of the category with this data file; 0 when there is none.
-int gebietNr(const std::string& datei);
 
 } // namespace dbtest

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
@@ -157,8 +158,15 @@ private slots:
         test::SkriptMeldungen m;
         TVorsatzzeichen dlg(nullptr);
         const QStringList erst = oeffneUndLies(dlg, dlg.ListBox1);
-        QCOMPARE(erst.at(12), QStringLiteral("µ  = Mikro = 10^-6"));
+        QCOMPARE(erst.at(16), QStringLiteral("µ  = Mikro  = 10^-6"));
         QCOMPARE(oeffneUndLies(dlg, dlg.ListBox1), erst);
+        dlg.show();
+        // The dialog fits the table: no line hidden behind a scroll bar or cut at the side.
+        QVERIFY(!dlg.ListBox1->verticalScrollBar()->isVisible());
+        QVERIFY(!dlg.ListBox1->horizontalScrollBar()->isVisible());
+        QVERIFY(dlg.ListBox1->geometry().bottom() < dlg.OKBtn->geometry().top());
+        dlg.OKBtn->click();
+        QVERIFY(!dlg.isVisible());
     }
 
     void tabellenviewerKehrtNachBreitemThemaZurBasisbreiteZurueck() {
