@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "app/KurseAktualisieren.h"
+
 namespace qnt {
 
 namespace {
@@ -22,6 +24,8 @@ std::optional<int> version(const std::optional<std::string>&, std::ostream& aus,
 const std::array kTabelle{
     Option{"--help", 'h', OptionsWert::keiner, "", "diese Hilfe anzeigen und beenden", hilfe},
     Option{"--version", 0, OptionsWert::keiner, "", "die Versionsnummer anzeigen und beenden", version},
+    Option{"--kurse-aktualisieren", 0, OptionsWert::erlaubt, "DATEI",
+           "Währungskurse aus DATEI oder dem Internet aktualisieren und beenden", kurseAktualisierenOption},
 };
 
 int fehler(std::ostream& aus, const std::string& text) {
@@ -76,7 +80,8 @@ std::string aufruftext() {
         t += "  " + spalte + std::string(breite - spalte.size() + 2, ' ') + std::string(o.erklaerung) + "\n";
     }
     t += "\nDazu versteht das Programm die Optionen von Qt, etwa -platform NAME oder -style NAME.\n\n"
-         "Rückgabewert: 0, wenn alles gut ging; 2 bei einem Fehler in der Befehlszeile.\n"
+         "Rückgabewert: 0, wenn alles gut ging; 1, wenn die Kurse nicht aktualisiert werden konnten;\n"
+         "2 bei einem Fehler in der Befehlszeile.\n"
          "Mehr in der Handbuchseite: man quantora\n";
     return t;
 }

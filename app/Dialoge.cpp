@@ -22,19 +22,19 @@
 namespace qnt {
 
 void TMyWindow::DialogeAnlegen() {
-    Laender_Dlg = new TLaender_Dlg(*this);
-    Dlg_Einheit_einblenden = new TDlg_Einheit_einblenden(*this);
-    Dlg_eigene_einfuegen = new TDlg_eigene_einfuegen(*this);
-    Dlg_eigene_einfuegen_Waehrung = new TDlg_eigene_einfuegen_Waehrung(*this);
-    Dlg_eigene_einfuegen_WZ = new TDlg_eigene_einfuegen_WZ(*this);
-    Faktor_aendern = new TFaktor_aendern(*this);
-    Faktor_aendern_Weltzeit = new TFaktor_aendern_Weltzeit(*this);
-    Such_Dialog = new TSuch_Dialog(*this);
+    Laender_Dlg = new TLaender_Dlg(*this, this);
+    Dlg_Einheit_einblenden = new TDlg_Einheit_einblenden(*this, this);
+    Dlg_eigene_einfuegen = new TDlg_eigene_einfuegen(*this, this);
+    Dlg_eigene_einfuegen_Waehrung = new TDlg_eigene_einfuegen_Waehrung(*this, this);
+    Dlg_eigene_einfuegen_WZ = new TDlg_eigene_einfuegen_WZ(*this, this);
+    Faktor_aendern = new TFaktor_aendern(*this, this);
+    Faktor_aendern_Weltzeit = new TFaktor_aendern_Weltzeit(*this, this);
+    Such_Dialog = new TSuch_Dialog(*this, this);
     ueberBox = new TueberBox(this);
     Vorsatzzeichen = new TVorsatzzeichen(this);
-    GebietNeuDlg = new TGebietNeuDlg(*this);
-    GebietLoeschenDlg = new TGebietLoeschenDlg(*this);
-    Faktor_aender_Waehrung_neu = new TFaktor_aender_Waehrung_neu(*this);
+    GebietNeuDlg = new TGebietNeuDlg(*this, this);
+    GebietLoeschenDlg = new TGebietLoeschenDlg(*this, this);
+    Faktor_aender_Waehrung_neu = new TFaktor_aender_Waehrung_neu(*this, this);
     StoffdatenDlg = new TStoffdatenDlg(this);
     ElementeDlg = new TElementeDlg(this);
     PhysKonstDlg = new TPhysKonstDlg(this);

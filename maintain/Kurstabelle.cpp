@@ -80,7 +80,9 @@ TKursspeicherung speichereKurstabelle(std::string_view datei, TKurstabelle& tabe
         const auto wert = leser(text.empty() ? std::string_view("0") : std::string_view(text));
         if (!wert)
             return {TKursspeicherung::Art::FalscheEingabe, static_cast<int>(r), std::string(kFalscheEingabe)};
-        kurse[r] = *wert;
+        // A rate shown with 12 decimals and left as shown keeps all its digits.
+        const double bisher = tabelle.Eintraege[r].Satz.Faktor();
+        kurse[r] = text == kursText(bisher) ? bisher : *wert;
     }
     for (std::size_t r = 0; r < n; ++r) {
         TEinheitSatz& s = tabelle.Eintraege[r].Satz;

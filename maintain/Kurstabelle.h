@@ -57,9 +57,9 @@ struct TKursspeicherung {
 };
 
 // Saves the table: the rates are checked first (an empty cell is 0), and only if all parse the entries
-// take the cells (fixed rates win, Stand cut to 32, Wert to 21), go back to file order and are written
-// through the safe rewrite. `zellen` holds one row per entry in display order; rows without cells keep
-// their record.
+// take the cells (a rate cell still showing the entry's rate keeps all its digits; fixed rates win;
+// Stand cut to 32, Wert to 21), go back to file order and are written through the safe rewrite.
+// `zellen` holds one row per entry in display order; rows without cells keep their record.
 TKursspeicherung speichereKurstabelle(std::string_view datei, TKurstabelle& tabelle,
                                       const std::vector<TKurszellen>& zellen, const ZahlLeser& leser);
 

@@ -65,5 +65,5 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.quantora.example)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not found by shlibdeps: the fonts behind "Arial", Qt's window-system plugins and its German texts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-qpa-plugins, qt6-translations-l10n, ca-certificates")
 include(CPack)

@@ -21,7 +21,7 @@ feld() { dpkg-deb -f "$deb" "$1"; }
 [ "$(feld Version)" = "$version" ] || fehler "Version: $(feld Version), program says $version"
 case "$(feld Section)" in science|utils) ;; *) fehler "Section: $(feld Section)" ;; esac
 feld Maintainer | grep -q '^[^<]\+ <[^@>]\+@[^>]\+>$' || fehler "Maintainer: $(feld Maintainer)"
-for d in 'libqt6widgets6 (>= ' 'libstdc++6 (>= ' fonts-liberation qt6-qpa-plugins qt6-translations-l10n; do
+for d in 'libqt6widgets6 (>= ' 'libstdc++6 (>= ' fonts-liberation qt6-qpa-plugins qt6-translations-l10n ca-certificates; do
     feld Depends | grep -qF "$d" || fehler "Depends lacks $d: $(feld Depends)"
 done
 feld Description | grep -q 'Einheitenumrechner' || fehler "no German description"

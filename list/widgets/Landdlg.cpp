@@ -5,8 +5,10 @@
 #include <QPushButton>
 
 #include "app/Anwendung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 
 namespace qnt {
 
@@ -20,21 +22,26 @@ int TLaender_Dlg::landNrVon(int k) {
 namespace {
 QString beschriftung(int k) {
     switch (k) {
-    case 20: return QStringLiteral("D-Baden");
-    case 21: return QStringLiteral("D-Bayern");
-    case 22: return QStringLiteral("D-Preußen");
-    case 23: return QStringLiteral("D-Sachsen");
-    case 27: return QStringLiteral("Griechenl.antik");
-    default: return qs(Laendernamen[static_cast<std::size_t>(TLaender_Dlg::landNrVon(k))]);
+    case 20:
+        return QStringLiteral("D-Baden");
+    case 21:
+        return QStringLiteral("D-Bayern");
+    case 22:
+        return QStringLiteral("D-Preußen");
+    case 23:
+        return QStringLiteral("D-Sachsen");
+    case 27:
+        return QStringLiteral("Griechenl.antik");
+    default:
+        return qs(Laendernamen[static_cast<std::size_t>(TLaender_Dlg::landNrVon(k))]);
     }
 }
 } // namespace
 
-TLaender_Dlg::TLaender_Dlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Einheiten ein-/ausblenden"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
+TLaender_Dlg::TLaender_Dlg(TFensterzugang& fenster, QWidget* eltern) : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, QStringLiteral("Einheiten ein-/ausblenden"));
+    // The country names are larger and bold, unlike the other dialogs' text.
+    QFont schrift = font();
     schrift.setPixelSize(11);
     schrift.setBold(true);
     setFont(schrift);
@@ -46,7 +53,8 @@ TLaender_Dlg::TLaender_Dlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fen
     }
     // Boxes 1-3 in a row, 4-63 in six columns of ten (15 pixels apart), 64 alone below the last column.
     constexpr int kOben = 44, kAbstand = 15;
-    for (int k = 1; k <= 3; ++k) CheckBox[static_cast<std::size_t>(k)]->move(12 + (k - 1) * 184, 16);
+    for (int k = 1; k <= 3; ++k)
+        CheckBox[static_cast<std::size_t>(k)]->move(12 + (k - 1) * 184, 16);
     int x = 12;
     for (int spalte = 0; spalte < 6; ++spalte) {
         int breite = 0;
@@ -88,21 +96,25 @@ void TLaender_Dlg::showEvent(QShowEvent* e) {
 
 void TLaender_Dlg::FormShow() {
     for (int k = 1; k <= kAnzahl; ++k)
-        CheckBox[static_cast<std::size_t>(k)]->setChecked(fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landNrVon(k))]);
+        CheckBox[static_cast<std::size_t>(k)]->setChecked(
+            fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landNrVon(k))]);
     OKBtn->setFocus();
 }
 
 void TLaender_Dlg::BitBtn1Click() {
-    for (int k = 1; k <= kAnzahl; ++k) CheckBox[static_cast<std::size_t>(k)]->setChecked(true);
+    for (int k = 1; k <= kAnzahl; ++k)
+        CheckBox[static_cast<std::size_t>(k)]->setChecked(true);
 }
 
 void TLaender_Dlg::BitBtn2Click() {
-    for (int k = 1; k <= kAnzahl; ++k) CheckBox[static_cast<std::size_t>(k)]->setChecked(false);
+    for (int k = 1; k <= kAnzahl; ++k)
+        CheckBox[static_cast<std::size_t>(k)]->setChecked(false);
 }
 
 void TLaender_Dlg::OKBtnClick() {
     for (int k = 1; k <= kAnzahl; ++k)
-        fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landNrVon(k))] = CheckBox[static_cast<std::size_t>(k)]->isChecked();
+        fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landNrVon(k))] =
+            CheckBox[static_cast<std::size_t>(k)]->isChecked();
     fenster_.ListeNeuFuellen();
     accept();
 }

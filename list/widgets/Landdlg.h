@@ -9,13 +9,13 @@ class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TLaender_Dlg : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kAnzahl = 64;
-    explicit TLaender_Dlg(TMyWindow& fenster);
+    TLaender_Dlg(TFensterzugang& fenster, QWidget* eltern);
 
     // LandNr of check box k (1-based).
     static int landNrVon(int k);
@@ -36,7 +36,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
 };
 
 } // namespace qnt

@@ -11,8 +11,8 @@
 
 namespace qnt {
 
-TDlg_eigene_einfuegen_Waehrung::TDlg_eigene_einfuegen_Waehrung(TMyWindow& fenster)
-    : TEigeneEinheitDlg(fenster, QStringLiteral("Eigene Einheit einfügen - Währung"),
+TDlg_eigene_einfuegen_Waehrung::TDlg_eigene_einfuegen_Waehrung(TFensterzugang& fenster, QWidget* eltern)
+    : TEigeneEinheitDlg(fenster, eltern, QStringLiteral("Eigene Einheit einfügen - Währung"),
                         QStringLiteral("Name der Währung:")) {
     Edit_CaWert = neuesFeld(QStringLiteral("Wert bwz. ca.Wert:"), kap::CaWert);
     auto* hinweis = new QLabel(QStringLiteral("(für Info-Feld)"), this);

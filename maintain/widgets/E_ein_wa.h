@@ -7,7 +7,7 @@ namespace qnt {
 class TDlg_eigene_einfuegen_Waehrung : public TEigeneEinheitDlg {
     Q_OBJECT
 public:
-    explicit TDlg_eigene_einfuegen_Waehrung(TMyWindow& fenster);
+    TDlg_eigene_einfuegen_Waehrung(TFensterzugang& fenster, QWidget* eltern);
 
     QLineEdit* Edit_CaWert = nullptr; // shown in the information panel and the rate table
     QLineEdit* Edit_Stand = nullptr;

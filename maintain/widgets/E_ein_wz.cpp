@@ -9,8 +9,8 @@
 
 namespace qnt {
 
-TDlg_eigene_einfuegen_WZ::TDlg_eigene_einfuegen_WZ(TMyWindow& fenster)
-    : TEigeneEinheitDlg(fenster, QStringLiteral("Eigene Einheit einfügen - Weltzeit"),
+TDlg_eigene_einfuegen_WZ::TDlg_eigene_einfuegen_WZ(TFensterzugang& fenster, QWidget* eltern)
+    : TEigeneEinheitDlg(fenster, eltern, QStringLiteral("Eigene Einheit einfügen - Weltzeit"),
                         QStringLiteral("Name der Einheit:")) {
     Edit_Sommerzeit = neuesFeld(QStringLiteral("Sommerzeit (von..bis):"), kap::Uebersetzung);
     faktorfeld(QStringLiteral("Zeitdifferenz zur Weltzeit in Minuten:"), true, 4);

@@ -7,7 +7,7 @@ namespace qnt {
 class TDlg_eigene_einfuegen_WZ : public TEigeneEinheitDlg {
     Q_OBJECT
 public:
-    explicit TDlg_eigene_einfuegen_WZ(TMyWindow& fenster);
+    TDlg_eigene_einfuegen_WZ(TFensterzugang& fenster, QWidget* eltern);
 
     QLineEdit* Edit_Sommerzeit = nullptr;
 

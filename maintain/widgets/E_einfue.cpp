@@ -9,8 +9,8 @@
 
 namespace qnt {
 
-TDlg_eigene_einfuegen::TDlg_eigene_einfuegen(TMyWindow& fenster)
-    : TEigeneEinheitDlg(fenster, QStringLiteral("Eigene Einheit einfügen"),
+TDlg_eigene_einfuegen::TDlg_eigene_einfuegen(TFensterzugang& fenster, QWidget* eltern)
+    : TEigeneEinheitDlg(fenster, eltern, QStringLiteral("Eigene Einheit einfügen"),
                         QStringLiteral("Name der Einheit:")) {
     Edit_SonstigeNamen = neuesFeld(QStringLiteral("Weiterer Name:"), kap::SonstigeNamen);
     Edit_Einsatzgebiet = neuesFeld(QStringLiteral("Einsatzgebiet:"), kap::Einsatzgebiet);

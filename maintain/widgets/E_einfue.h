@@ -7,7 +7,7 @@ namespace qnt {
 class TDlg_eigene_einfuegen : public TEigeneEinheitDlg {
     Q_OBJECT
 public:
-    explicit TDlg_eigene_einfuegen(TMyWindow& fenster);
+    TDlg_eigene_einfuegen(TFensterzugang& fenster, QWidget* eltern);
 
     QLineEdit* Edit_SonstigeNamen = nullptr;
     QLineEdit* Edit_Einsatzgebiet = nullptr;

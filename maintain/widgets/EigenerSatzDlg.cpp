@@ -10,23 +10,20 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
 #include "convert/Zahlen.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/EigeneEinheiten.h"
 #include "maintain/widgets/Laenderliste.h"
 
 namespace qnt {
 
-TEigeneEinheitDlg::TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, const QString& namenLabel)
-    : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(titel);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+TEigeneEinheitDlg::TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, const QString& titel,
+                                     const QString& namenLabel)
+    : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, titel);
 
     auto* aussen = new QVBoxLayout(this);
     aussen->setSizeConstraint(QLayout::SetFixedSize);
@@ -49,6 +46,7 @@ TEigeneEinheitDlg::TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, c
     land->setBuddy(ComboBox_Land);
     raster_->addWidget(land, zeile_, 0);
     raster_->addWidget(ComboBox_Land, zeile_++, 1);
+    felder_.push_back(ComboBox_Land);
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
@@ -63,7 +61,7 @@ TEigeneEinheitDlg::TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, c
     knoepfe->addWidget(CancelBtn);
     aussen->addLayout(knoepfe);
 
-    connect(OKBtn, &QPushButton::clicked, this, [this] { mitFehlerbericht([this] { OKBtnClick(); }); });
+    connect(OKBtn, &QPushButton::clicked, this, sicher(this, &TEigeneEinheitDlg::OKBtnClick));
     connect(CancelBtn, &QPushButton::clicked, this, &TEigeneEinheitDlg::reject);
 }
 
@@ -74,6 +72,7 @@ QLineEdit* TEigeneEinheitDlg::neuesFeld(const QString& label, int laenge) {
     l->setBuddy(feld);
     raster_->addWidget(l, zeile_, 0);
     raster_->addWidget(feld, zeile_++, 1);
+    felder_.push_back(feld);
     return feld;
 }
 
@@ -83,6 +82,7 @@ void TEigeneEinheitDlg::faktorfeld(const QString& label, bool daneben, int laeng
     Label_Faktor = new QLabel(label, this);
     Label_Faktor->setBuddy(Edit_Faktor);
     Label_Bezug = new QLabel(this);
+    felder_.push_back(Edit_Faktor);
     if (daneben) {
         raster_->addWidget(Label_Faktor, zeile_, 0);
         Edit_Faktor->setFixedWidth(60);
@@ -97,6 +97,10 @@ void TEigeneEinheitDlg::faktorfeld(const QString& label, bool daneben, int laeng
 }
 
 void TEigeneEinheitDlg::abschliessen() {
+    // The buttons exist before the subclass adds its rows; Tab still reaches them last.
+    felder_.push_back(OKBtn);
+    felder_.push_back(CancelBtn);
+    tabfolge(felder_);
     layout()->activate();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What the three own-unit dialogs share: name, symbol, country, factor, OK and Abbrechen, and the insertion.
 #include <QDialog>
+#include <vector>
 
 #include "data/Einheit.h"
 
@@ -12,7 +13,7 @@ class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TEigeneEinheitDlg : public QDialog {
     Q_OBJECT
@@ -33,13 +34,14 @@ public:
     void reject() override;
 
 protected:
-    TEigeneEinheitDlg(TMyWindow& fenster, const QString& titel, const QString& namenLabel);
+    TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, const QString& titel,
+                      const QString& namenLabel);
 
     // Adds a labelled line; `laenge` 0 leaves the length free.
     QLineEdit* neuesFeld(const QString& label, int laenge);
     // The factor field under (or, with `daneben`, beside) its label.
     void faktorfeld(const QString& label, bool daneben, int laenge);
-    // The dialog's fixed size, once every row is in.
+    // The Tab order and the dialog's fixed size, once every row is in.
     void abschliessen();
 
     // The record of the fields as typed, with the parsed factor field.
@@ -48,9 +50,10 @@ protected:
 
     void showEvent(QShowEvent* e) override;
 
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
     QGridLayout* raster_ = nullptr;
     int zeile_ = 0;
+    std::vector<QWidget*> felder_; // in the order of the rows
 };
 
 } // namespace qnt

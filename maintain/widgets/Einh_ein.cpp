@@ -6,8 +6,10 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/AusgeblendeteEinheiten.h"
 
 namespace qnt {
@@ -21,13 +23,9 @@ void faerbe(QLabel* l, const QColor& farbe) {
 constexpr int kSatzNrRolle = Qt::UserRole;
 } // namespace
 
-TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Ausgeblendete Einheiten wieder einblenden"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TFensterzugang& fenster, QWidget* eltern)
+    : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, QStringLiteral("Ausgeblendete Einheiten wieder einblenden"));
     setFixedSize(420, 330);
 
     Label1 = new QLabel(QStringLiteral("Gebiet:"), this);
@@ -115,7 +113,8 @@ void TDlg_Einheit_einblenden::hauptlisteNeuLaden() {
 void TDlg_Einheit_einblenden::BitBtn2Click() {
     fenster_.Sitzung().ErgebnisGueltig = false;
     std::vector<std::int32_t> positionen;
-    for (int i = 0; i < ListBox1->count(); ++i) positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
+    for (int i = 0; i < ListBox1->count(); ++i)
+        positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
     const auto ergebnis = einblenden(fenster_.Sitzung().datei(), positionen);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
     hauptlisteNeuLaden();

@@ -8,12 +8,12 @@ class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TDlg_Einheit_einblenden : public QDialog {
     Q_OBJECT
 public:
-    explicit TDlg_Einheit_einblenden(TMyWindow& fenster);
+    TDlg_Einheit_einblenden(TFensterzugang& fenster, QWidget* eltern);
 
     QLabel* Label1 = nullptr;      // "Gebiet:"
     QLabel* LabelGebiet = nullptr; // name of the current category
@@ -35,7 +35,7 @@ protected:
 private:
     void hauptlisteNeuLaden();
     void ersteZeileMarkieren();
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
 };
 
 } // namespace qnt

@@ -1,20 +1,30 @@
 #include "maintain/widgets/Fa_aenwa_neu.h"
 
+#include <algorithm>
+
+#include <QApplication>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
 #include "convert/Zahlen.h"
 #include "list/Einheitenliste.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
+#include "maintain/widgets/Kursquelle.h"
 
 namespace qnt {
 
@@ -49,15 +59,9 @@ QTableWidgetItem* zelle(const std::string& text, bool editierbar) {
 }
 } // namespace
 
-TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
-    : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TFensterzugang& fenster, QWidget* eltern)
+    : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
 
     StringGrid1 = new QTableWidget(0, kSpalten, this);
     StringGrid1->verticalHeader()->hide();
@@ -84,10 +88,6 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
     StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Land"), QStringLiteral("Währung"),
                                             QStringLiteral("Euro"), QStringLiteral("Stand"),
                                             QStringLiteral("Wert bzw.ca-Wert")});
-    const int rahmen = 2 * StringGrid1->frameWidth();
-    StringGrid1->setFixedSize(
-        kSpalten * kSpaltenbreite + StringGrid1->verticalScrollBar()->sizeHint().width() + rahmen,
-        StringGrid1->horizontalHeader()->height() + kSichtbareZeilen * kZeilenhoehe + rahmen);
 
     Label_Festkurse = new QLabel(QStringLiteral("Achtung: Festkurse können nicht geändert werden!"), this);
     QFont fett = Label_Festkurse->font();
@@ -108,29 +108,47 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TMyWindow& fenster)
     BitBtn_Land->setAutoDefault(false);
     BitBtn_Einheit = new QPushButton(QStringLiteral("Nach &Einheit sortieren"), this);
     BitBtn_Einheit->setAutoDefault(false);
-    for (auto* k : {BitBtn_Speichern, BitBtn_Abbrechen, BitBtn_Land, BitBtn_Einheit})
+    BitBtn_Kurse = new QPushButton(QStringLiteral("Kurse &aktualisieren…"), this);
+    BitBtn_Kurse->setAutoDefault(false);
+    auto* kursquellen = new QMenu(BitBtn_Kurse);
+    connect(kursquellen->addAction(QStringLiteral("Aus dem Internet")), &QAction::triggered, this,
+            sicher(this, &TFaktor_aender_Waehrung_neu::KurseAusDemInternet));
+    connect(kursquellen->addAction(QStringLiteral("Aus Datei…")), &QAction::triggered, this, [this] {
+        const QString pfad =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Referenzkurse der EZB öffnen"), QString(),
+                                         QStringLiteral("Referenzkurse (*.xml *.csv);;Alle Dateien (*)"));
+        if (!pfad.isEmpty()) mitFehlerbericht([&] { KurseAusDatei(pfad); });
+    });
+    BitBtn_Kurse->setMenu(kursquellen);
+    Kursadresse = QUrl(QString::fromLatin1(kEzbKursadresse));
+    for (auto* k : {BitBtn_Speichern, BitBtn_Abbrechen, BitBtn_Land, BitBtn_Einheit, BitBtn_Kurse})
         k->setMinimumWidth(130);
+    Label_Kursstand = new QLabel(this);
+    Label_Kursstand->setMinimumHeight(Label_Kursstand->fontMetrics().height());
 
     auto* aussen = new QVBoxLayout(this);
     aussen->setSizeConstraint(QLayout::SetFixedSize);
     aussen->setContentsMargins(10, 10, 10, 10);
     aussen->addWidget(StringGrid1);
+    aussen->addWidget(Label_Kursstand);
     aussen->addWidget(Label_Festkurse);
     Memo1->setText(hinweis());
-    Memo1->setFixedWidth(StringGrid1->width());
-    Memo1->setFixedHeight(Memo1->heightForWidth(Memo1->width()));
     aussen->addWidget(Memo1);
+    spaltenAnpassen();
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(BitBtn_Land);
     knoepfe->addWidget(BitBtn_Einheit);
+    knoepfe->addWidget(BitBtn_Kurse);
     knoepfe->addStretch();
     knoepfe->addWidget(BitBtn_Speichern);
     knoepfe->addWidget(BitBtn_Abbrechen);
     aussen->addLayout(knoepfe);
+    tabfolge({StringGrid1, BitBtn_Land, BitBtn_Einheit, BitBtn_Kurse, BitBtn_Speichern, BitBtn_Abbrechen});
 
     connect(BitBtn_Speichern, &QPushButton::clicked, this,
             sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_SpeichernClick));
-    connect(BitBtn_Land, &QPushButton::clicked, this, sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_LandClick));
+    connect(BitBtn_Land, &QPushButton::clicked, this,
+            sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_LandClick));
     connect(BitBtn_Einheit, &QPushButton::clicked, this,
             sicher(this, &TFaktor_aender_Waehrung_neu::BitBtn_EinheitClick));
     connect(BitBtn_Abbrechen, &QPushButton::clicked, this, &QDialog::reject);
@@ -143,6 +161,8 @@ void TFaktor_aender_Waehrung_neu::showEvent(QShowEvent* e) {
 
 void TFaktor_aender_Waehrung_neu::hideEvent(QHideEvent* e) {
     tabelle_ = {};
+    uebernommen_.clear();
+    Label_Kursstand->clear();
     StringGrid1->setRowCount(0);
     QDialog::hideEvent(e);
 }
@@ -151,11 +171,14 @@ void TFaktor_aender_Waehrung_neu::FormShow() {
     Memo1->setText(hinweis());
     const std::string datei = fenster_.Sitzung().datei();
     geladen_ = ladeKurstabelle(datei, tabelle_);
+    uebernommen_.clear();
+    Label_Kursstand->clear();
     tabelleFuellen();
     BitBtn_Land->setEnabled(true);
     BitBtn_Einheit->setEnabled(false);
     // A table that could not be read whole must not be written back over the file.
     BitBtn_Speichern->setEnabled(geladen_);
+    BitBtn_Kurse->setEnabled(geladen_);
     StringGrid1->setFocus();
     if (StringGrid1->rowCount() > 0) StringGrid1->setCurrentCell(0, kSpalteEuro);
     if (!geladen_) meldeFehler(this, qs(datendateiMeldung(datei)));
@@ -172,8 +195,86 @@ void TFaktor_aender_Waehrung_neu::tabelleFuellen() {
         StringGrid1->setItem(r, 2, zelle(z.Euro, true));
         StringGrid1->setItem(r, 3, zelle(z.Stand, true));
         StringGrid1->setItem(r, 4, zelle(z.Wert, true));
+        if (uebernommen_.count(e.SatzNr))
+            for (int s = 0; s < kSpalten; ++s) {
+                QFont fett = StringGrid1->font();
+                fett.setBold(true);
+                StringGrid1->item(r, s)->setFont(fett);
+            }
         ++r;
     }
+    spaltenAnpassen();
+}
+
+// Every column as wide as its longest text (bold, as a row that took a rate shows it), at least the
+// classic 112 pixels; the dialog follows.
+void TFaktor_aender_Waehrung_neu::spaltenAnpassen() {
+    QFont fett = StringGrid1->font();
+    fett.setBold(true);
+    const QFontMetrics mass(fett);
+    const int rand =
+        2 * StringGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, StringGrid1) + 8;
+    int summe = 0;
+    for (int s = 0; s < kSpalten; ++s) {
+        int breite = mass.horizontalAdvance(StringGrid1->horizontalHeaderItem(s)->text());
+        for (int r = 0; r < StringGrid1->rowCount(); ++r)
+            if (const QTableWidgetItem* z = StringGrid1->item(r, s))
+                breite = std::max(breite,
+                                  mass.horizontalAdvance(s == kSpalteEuro ? z->text().trimmed() : z->text()));
+        breite = std::max(kSpaltenbreite, breite + rand);
+        StringGrid1->setColumnWidth(s, breite);
+        summe += breite;
+    }
+    const int rahmen = 2 * StringGrid1->frameWidth();
+    StringGrid1->setFixedSize(summe + StringGrid1->verticalScrollBar()->sizeHint().width() + rahmen,
+                              StringGrid1->horizontalHeader()->height() + kSichtbareZeilen * kZeilenhoehe +
+                                  rahmen);
+    Memo1->setFixedWidth(StringGrid1->width());
+    Memo1->setFixedHeight(Memo1->heightForWidth(Memo1->width()));
+}
+
+void TFaktor_aender_Waehrung_neu::KurseAusDemInternet() {
+    TKursabruf abruf;
+    QProgressDialog warten(QStringLiteral("Die Referenzkurse der Europäischen Zentralbank werden geladen…"),
+                           QStringLiteral("Abbrechen"), 0, 0, this);
+    warten.setWindowTitle(windowTitle());
+    warten.setWindowModality(Qt::WindowModal);
+    warten.setMinimumDuration(0);
+    connect(&warten, &QProgressDialog::canceled, &abruf, &TKursabruf::abbrechen);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    abruf.starte(Kursadresse);
+    warten.show();
+    const TAbrufergebnis ergebnis = abruf.warte();
+    QApplication::restoreOverrideCursor();
+    warten.hide();
+    kurseUebernehmen(kurseAusAbruf(ergebnis));
+}
+
+void TFaktor_aender_Waehrung_neu::KurseAusDatei(const QString& pfad) {
+    kurseUebernehmen(liesKursdatei(pfad));
+}
+
+// The rates go into the open table only; the cells typed so far stay, "Daten &speichern" writes.
+void TFaktor_aender_Waehrung_neu::kurseUebernehmen(const TKurslesung& lesung) {
+    if (!lesung.Kurse) {
+        if (!lesung.Meldung.empty()) meldeFehler(this, qs(lesung.Meldung));
+        return;
+    }
+    const TKursuebernahme u = uebernehmeKurse(tabelle_.Eintraege, *lesung.Kurse);
+    uebernommen_.insert(u.Uebernommen.begin(), u.Uebernommen.end());
+    QFont fett = StringGrid1->font();
+    fett.setBold(true);
+    for (int r = 0; r < StringGrid1->rowCount(); ++r) {
+        const TAusgabetextobject& e = tabelle_.Eintraege[static_cast<std::size_t>(r)];
+        if (std::find(u.Uebernommen.begin(), u.Uebernommen.end(), e.SatzNr) == u.Uebernommen.end()) continue;
+        const TKurszeile z = kursZeile(e);
+        StringGrid1->item(r, kSpalteEuro)->setText(qs(z.Euro));
+        StringGrid1->item(r, 3)->setText(qs(z.Stand));
+        for (int s = 0; s < kSpalten; ++s)
+            StringGrid1->item(r, s)->setFont(fett);
+    }
+    spaltenAnpassen();
+    Label_Kursstand->setText(qs(uebernahmeText(u, *lesung.Kurse)));
 }
 
 void TFaktor_aender_Waehrung_neu::BitBtn_LandClick() {

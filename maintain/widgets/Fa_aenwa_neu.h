@@ -1,8 +1,11 @@
 #pragma once
 // The currency rate table: every currency of "Währungen", hidden ones included, edited and saved as a whole.
 #include <QDialog>
+#include <QUrl>
+#include <set>
 
 #include "maintain/Kurstabelle.h"
+#include "maintain/Referenzkurse.h"
 
 class QLabel;
 class QPushButton;
@@ -10,12 +13,12 @@ class QTableWidget;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TFaktor_aender_Waehrung_neu : public QDialog {
     Q_OBJECT
 public:
-    explicit TFaktor_aender_Waehrung_neu(TMyWindow& fenster);
+    TFaktor_aender_Waehrung_neu(TFensterzugang& fenster, QWidget* eltern);
 
     QTableWidget* StringGrid1 = nullptr; // grid row r + 1 (below the header) is table row r
     QLabel* Label_Festkurse = nullptr;
@@ -24,6 +27,9 @@ public:
     QPushButton* BitBtn_Abbrechen = nullptr;
     QPushButton* BitBtn_Land = nullptr;
     QPushButton* BitBtn_Einheit = nullptr;
+    QPushButton* BitBtn_Kurse = nullptr; // "Aus dem Internet" / "Aus Datei…"
+    QLabel* Label_Kursstand = nullptr;   // what the last takeover changed
+    QUrl Kursadresse;                    // where "Aus dem Internet" fetches from
 
     // The entries behind the rows, in display order.
     const TKurstabelle& Tabelle() const { return tabelle_; }
@@ -32,6 +38,8 @@ public:
     void BitBtn_LandClick();
     void BitBtn_EinheitClick();
     void BitBtn_SpeichernClick();
+    void KurseAusDemInternet();
+    void KurseAusDatei(const QString& pfad);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -39,9 +47,12 @@ protected:
 
 private:
     void tabelleFuellen();
-    TMyWindow& fenster_;
+    void spaltenAnpassen();
+    void kurseUebernehmen(const TKurslesung& lesung);
+    TFensterzugang& fenster_;
     TKurstabelle tabelle_;
     bool geladen_ = false;
+    std::set<std::int32_t> uebernommen_; // SatzNr of the rows that took a reference rate, shown bold
 };
 
 } // namespace qnt

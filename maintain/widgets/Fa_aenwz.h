@@ -1,39 +1,23 @@
 #pragma once
 // Changing the offset to universal time (in minutes) and the summer-time note of a world-time place.
-#include <QDialog>
+#include "maintain/widgets/Faktordlg.h"
 
 class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
-
-class TFaktor_aendern_Weltzeit : public QDialog {
+class TFaktor_aendern_Weltzeit : public TFaktordialog {
     Q_OBJECT
 public:
-    explicit TFaktor_aendern_Weltzeit(TMyWindow& fenster);
+    TFaktor_aendern_Weltzeit(TFensterzugang& fenster, QWidget* eltern);
 
-    QLabel* Label_Gebiet = nullptr;
-    QLabel* Label_Land = nullptr;
-    QLabel* Label_Einheit = nullptr;
     QLineEdit* Edit_Minuten = nullptr;
     QGroupBox* Panel_Info = nullptr;
     QLineEdit* Edit_Sommerzeit = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-
-    void FormShow();
-    void OKBtnClick();
-    void reject() override;
 
 protected:
-    void showEvent(QShowEvent* e) override;
-
-private:
-    TMyWindow& fenster_;
+    void felderFuellen(const TAusgabetextobject* e) override;
+    Pflegeergebnis schreiben(TAusgabetextobject& e, double minuten) override;
 };
 
 } // namespace qnt

@@ -1,34 +1,26 @@
 #include "maintain/widgets/Faktordlg.h"
 
-#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Anwendung.h"
+#include "app/Meldung.h"
+#include "app/Text.h"
+#include "convert/Zahlen.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
+#include "maintain/Faktoraenderung.h"
+#include "maintain/Laenderauswahl.h"
 
 namespace qnt {
 
-QGridLayout* faktordialogRahmen(QDialog* d, const QString& titel) {
-    d->setWindowTitle(titel);
-    d->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                      Qt::WindowCloseButtonHint);
-    d->setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    d->setFont(schrift);
-    auto* aussen = new QVBoxLayout(d);
-    aussen->setSizeConstraint(QLayout::SetFixedSize);
-    aussen->setContentsMargins(12, 12, 12, 12);
-    aussen->setSpacing(12);
-    auto* raster = new QGridLayout;
-    raster->setHorizontalSpacing(10);
-    raster->setVerticalSpacing(6);
-    aussen->addLayout(raster);
-    return raster;
-}
-
+namespace {
+// A caption and a blue value label beside it in the next row of `raster`.
 QLabel* wertzeile(QDialog* d, QGridLayout* raster, const QString& titel) {
     const int zeile = raster->rowCount();
     raster->addWidget(new QLabel(titel, d), zeile, 0);
@@ -40,19 +32,90 @@ QLabel* wertzeile(QDialog* d, QGridLayout* raster, const QString& titel) {
     raster->addWidget(wert, zeile, 1, 1, 2);
     return wert;
 }
+} // namespace
 
-void faktordialogKnoepfe(QDialog* d, QPushButton*& ok, QPushButton*& abbrechen) {
+TFaktordialog::TFaktordialog(TFensterzugang& fenster, QWidget* eltern, const QString& titel,
+                             const QString& einheit)
+    : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, titel);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setSizeConstraint(QLayout::SetFixedSize);
+    aussen->setContentsMargins(12, 12, 12, 12);
+    aussen->setSpacing(12);
+    raster_ = new QGridLayout;
+    raster_->setHorizontalSpacing(10);
+    raster_->setVerticalSpacing(6);
+    aussen->addLayout(raster_);
+    Label_Gebiet = wertzeile(this, raster_, QStringLiteral("Gebiet:"));
+    Label_Land = wertzeile(this, raster_, QStringLiteral("Land:"));
+    Label_Einheit = wertzeile(this, raster_, einheit);
+    raster_->setColumnStretch(2, 1);
+}
+
+QLineEdit* TFaktordialog::zahlfeld(const QString& label, int breite) {
+    const int zeile = raster_->rowCount();
+    raster_->setRowMinimumHeight(zeile, 4);
+    zahl_ = new QLineEdit(this);
+    zahl_->setFixedWidth(breite);
+    auto* l = new QLabel(label, this);
+    l->setBuddy(zahl_);
+    raster_->addWidget(l, zeile + 1, 0, 1, 3);
+    zahlzeile_ = zeile + 2;
+    return zahl_;
+}
+
+void TFaktordialog::knoepfeAnfuegen() {
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
-    ok = new QPushButton(QStringLiteral("OK"), d);
-    ok->setDefault(true);
-    ok->setFixedWidth(80);
-    abbrechen = new QPushButton(QStringLiteral("Abbrechen"), d);
-    abbrechen->setAutoDefault(false);
-    abbrechen->setFixedWidth(80);
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    static_cast<QVBoxLayout*>(d->layout())->addLayout(knoepfe);
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setDefault(true);
+    OKBtn->setFixedWidth(80);
+    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+    CancelBtn->setAutoDefault(false);
+    CancelBtn->setFixedWidth(80);
+    knoepfe->addWidget(OKBtn);
+    knoepfe->addWidget(CancelBtn);
+    static_cast<QVBoxLayout*>(layout())->addLayout(knoepfe);
+    connect(OKBtn, &QPushButton::clicked, this, sicher(this, &TFaktordialog::OKBtnClick));
+    connect(CancelBtn, &QPushButton::clicked, this, &TFaktordialog::reject);
+}
+
+void TFaktordialog::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    mitFehlerbericht([this] { FormShow(); });
+}
+
+void TFaktordialog::FormShow() {
+    Label_Gebiet->setText(qs(fenster_.Sitzung().gebietname()));
+    const TAusgabetextobject* e = fenster_.Sitzung().markierterEintrag();
+    Label_Land->setText(e ? qs(landName(e->Satz.LandNr())) : QString());
+    Label_Einheit->setText(e ? qs(e->Satz.Name()) : QString());
+    felderFuellen(e);
+    zahl_->setFocus();
+}
+
+void TFaktordialog::OKBtnClick() {
+    const auto zahl = dezimalzahlLesen(cp(zahl_->text()));
+    if (!zahl) {
+        meldeInfo(this, qs(kEingabefeldFalsch));
+        zahl_->setFocus();
+        return;
+    }
+    TAusgabetextobject* e = fenster_.Sitzung().markierterEintrag();
+    if (!e) return;
+    const auto ergebnis = schreiben(*e, *zahl);
+    if (!ergebnis) {
+        // The dialog stays open; the entry keeps its old values.
+        meldeFehler(this, qs(ergebnis.Meldung));
+        return;
+    }
+    fenster_.Sitzung().FaktorGeaendert = true;
+    accept();
+}
+
+void TFaktordialog::reject() {
+    fenster_.Sitzung().FaktorGeaendert = false;
+    QDialog::reject();
 }
 
 } // namespace qnt

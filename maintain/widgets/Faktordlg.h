@@ -1,20 +1,55 @@
 #pragma once
-// Pieces shared by the two factor dialogs.
-#include <QString>
+// What the two factor dialogs share: the marked unit's category, country and name, one number field
+// under them, OK and Abbrechen, and the write of the number into the unit's record.
+#include <QDialog>
+#include <string>
 
-class QDialog;
+#include "maintain/Revision.h"
+
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace qnt {
 
+class TFensterzugang;
+struct TAusgabetextobject;
 
-// Caption, fixed size, Arial 8 pt; the layout that the dialog fills.
-QGridLayout* faktordialogRahmen(QDialog* d, const QString& titel);
-// A caption and a blue value label beside it in the next row of `raster`.
-QLabel* wertzeile(QDialog* d, QGridLayout* raster, const QString& titel);
-// OK (default) and Abbrechen at the bottom right.
-void faktordialogKnoepfe(QDialog* d, QPushButton*& ok, QPushButton*& abbrechen);
+class TFaktordialog : public QDialog {
+    Q_OBJECT
+public:
+    QLabel* Label_Gebiet = nullptr;
+    QLabel* Label_Land = nullptr;
+    QLabel* Label_Einheit = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+    void FormShow();
+    void OKBtnClick();
+    // Abbrechen, Escape and the close box alike: nothing was changed.
+    void reject() override;
+
+protected:
+    // `einheit` captions the unit's name.
+    TFaktordialog(TFensterzugang& fenster, QWidget* eltern, const QString& titel, const QString& einheit);
+
+    // The number field under the captioned rows, `breite` pixels wide; its caption spans the columns.
+    QLineEdit* zahlfeld(const QString& label, int breite);
+    // OK and Abbrechen below everything, once the subclass's rows are in.
+    void knoepfeAnfuegen();
+
+    // Fills the fields of the subclass from the marked entry, or empties them for none.
+    virtual void felderFuellen(const TAusgabetextobject* e) = 0;
+    // Writes the number read from the field; only on success the entry takes it.
+    virtual Pflegeergebnis schreiben(TAusgabetextobject& e, double zahl) = 0;
+
+    void showEvent(QShowEvent* e) override;
+
+    TFensterzugang& fenster_;
+    QGridLayout* raster_ = nullptr;
+    QLineEdit* zahl_ = nullptr;
+    int zahlzeile_ = 0;
+};
 
 } // namespace qnt

@@ -7,21 +7,18 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/Gebietsverwaltung.h"
 #include "maintain/widgets/GebietNeuDialog.h"
 
 namespace qnt {
 
-TGebietLoeschenDlg::TGebietLoeschenDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Vorhandenes Gebiet löschen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+TGebietLoeschenDlg::TGebietLoeschenDlg(TFensterzugang& fenster, QWidget* eltern)
+    : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, QStringLiteral("Vorhandenes Gebiet löschen"));
     setFixedSize(300, 320);
 
     Label1 = new QLabel(QStringLiteral("Vorhandene Gebiete:"), this);
@@ -69,8 +66,9 @@ void TGebietLoeschenDlg::OKBtnClick() {
     }
     const std::string name = fenster_.Sitzung().Gebiete[static_cast<std::size_t>(stelle)].Gebietname;
     if (frageJaNein(this, qs(gebietLoeschFrage(name))) != KnopfJa) return;
-    loescheGebiet(fenster_.Sitzung().Gebiete, fenster_.Sitzung().Gebietsinfo, static_cast<std::size_t>(stelle));
-    gebieteNeuAuflisten(fenster_, 0);
+    loescheGebiet(fenster_.Sitzung().Gebiete, fenster_.Sitzung().Gebietsinfo,
+                  static_cast<std::size_t>(stelle));
+    fenster_.GebietWaehlen(0);
 }
 
 } // namespace qnt

@@ -8,12 +8,12 @@ class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TGebietLoeschenDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TGebietLoeschenDlg(TMyWindow& fenster);
+    TGebietLoeschenDlg(TFensterzugang& fenster, QWidget* eltern);
 
     QLabel* Label1 = nullptr; // "Vorhandene Gebiete:"
     QListWidget* ListBox1 = nullptr;
@@ -27,7 +27,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
 };
 
 } // namespace qnt

@@ -10,13 +10,13 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 #include "maintain/Laenderauswahl.h"
 
 namespace qnt {
-
-void gebieteNeuAuflisten(TMyWindow& fenster, int auswahl) { fenster.GebietWaehlen(auswahl); }
 
 namespace {
 QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y) {
@@ -38,14 +38,8 @@ QLabel* erklaerung(QWidget* eltern, const QString& text, const QRect& platz) {
 }
 } // namespace
 
-TGebietNeuDlg::TGebietNeuDlg(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Neues Gebiet einfügen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+TGebietNeuDlg::TGebietNeuDlg(TFensterzugang& fenster, QWidget* eltern) : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, QStringLiteral("Neues Gebiet einfügen"));
     setFixedSize(520, 466);
 
     constexpr int links = 12, breite = 250, rechts = 282;
@@ -185,7 +179,7 @@ void TGebietNeuDlg::BtnEinfuegenClick() {
     if (!fehler.empty()) return;
     // Writes the data file, the index and the descriptions together, or nothing.
     const std::size_t stelle = legeGebietAn(fenster_.Sitzung().Gebiete, fenster_.Sitzung().Gebietsinfo, neu);
-    gebieteNeuAuflisten(fenster_, static_cast<int>(stelle));
+    fenster_.GebietWaehlen(static_cast<int>(stelle));
     accept();
 }
 

@@ -12,15 +12,12 @@ class QPushButton;
 
 namespace qnt {
 
-class TMyWindow;
-
-// Fills the category selector anew from Gebiete, selects row `auswahl` and loads that category.
-void gebieteNeuAuflisten(TMyWindow& fenster, int auswahl);
+class TFensterzugang;
 
 class TGebietNeuDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TGebietNeuDlg(TMyWindow& fenster);
+    TGebietNeuDlg(TFensterzugang& fenster, QWidget* eltern);
 
     QLabel* LabelName = nullptr;
     QLineEdit* EditName = nullptr;
@@ -58,7 +55,7 @@ protected:
 
 private:
     QWidget* feld(GebietFeld f) const;
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
 };
 
 } // namespace qnt

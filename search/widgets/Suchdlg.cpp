@@ -12,9 +12,11 @@
 
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "app/Text.h"
 #include "data/Fehler.h"
+#include "list/Sitzung.h"
+#include "list/widgets/Dialograhmen.h"
+#include "list/widgets/Fensterzugang.h"
 
 namespace qnt {
 
@@ -34,14 +36,8 @@ QLabel* beschriftung(QWidget* eltern, const QString& text, int x, int y) {
 }
 } // namespace
 
-TSuch_Dialog::TSuch_Dialog(TMyWindow& fenster) : QDialog(&fenster), fenster_(fenster) {
-    setWindowTitle(QStringLiteral("Einheiten suchen"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setModal(true);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    setFont(schrift);
+TSuch_Dialog::TSuch_Dialog(TFensterzugang& fenster, QWidget* eltern) : QDialog(eltern), fenster_(fenster) {
+    dialogRahmen(this, QStringLiteral("Einheiten suchen"));
     setFixedSize(520, 372);
 
     RadioGroup1 = new QGroupBox(QStringLiteral("Suchen nach"), this);
@@ -126,7 +122,8 @@ void TSuch_Dialog::FormShow() {
         // deleted): the listed hits are found again, so that a jump never reaches a record the hit no longer
         // names.
         const int zeile = ListBox1->currentRow();
-        if (const auto ergebnis = suche(fenster_.Sitzung().Gebiete, letzte_.Begriff, letzte_.Art, letzte_.Namen)) {
+        if (const auto ergebnis =
+                suche(fenster_.Sitzung().Gebiete, letzte_.Begriff, letzte_.Art, letzte_.Namen)) {
             trefferZeigen(*ergebnis);
             if (ergebnis->DateiFehlt) meldeFehler(this, qs(kDatendateiFehlt));
             Label4->setText(QString::number(ListBox1->count()));
@@ -186,7 +183,8 @@ void TSuch_Dialog::HelpBtnClick() {
             abgelehnt = true;
     }
     const bool landBekannt = treffer.LandNr >= 1 && treffer.LandNr <= kLaenderAnzahl;
-    auto& landAn = fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landBekannt ? treffer.LandNr : 0)];
+    auto& landAn =
+        fenster_.Sitzung().LandAngezeigt[static_cast<std::size_t>(landBekannt ? treffer.LandNr : 0)];
     if (landBekannt && !landAn) {
         if (frageJaNein(this, qs(kFrageLand)) == KnopfJa)
             landAn = true;

@@ -15,12 +15,12 @@ class QRadioButton;
 
 namespace qnt {
 
-class TMyWindow;
+class TFensterzugang;
 
 class TSuch_Dialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TSuch_Dialog(TMyWindow& fenster);
+    TSuch_Dialog(TFensterzugang& fenster, QWidget* eltern);
 
     // RadioGroup1 "Suchen nach": 0 "Name", 1 "Abkürzung". RadioGroup2: 0 part of the name, 1 exact.
     QGroupBox* RadioGroup1 = nullptr;
@@ -64,7 +64,7 @@ private:
     QButtonGroup* gruppe1_ = nullptr;
     QButtonGroup* gruppe2_ = nullptr;
     Suchlauf letzte_;
-    TMyWindow& fenster_;
+    TFensterzugang& fenster_;
 };
 
 } // namespace qnt

@@ -71,7 +71,7 @@ protected:
         // File order is name order; the countries are deliberately not.
         anfang = {satz("Dollar", 1, 89, 0.9), satz("Gulden", 1, 71, 0.4537802160901389),
                   satz("Krone", 0, 35, 0.13), satz("Mark", 1, 36, 0.5112918811962185),
-                  satz("Peso", 1, 150, 0.05), satz("Rubel", 1, 80, 0.01),
+                  satz("Peso", 1, 150, 0.05), satz("Rubel", 1, 80, 3.3796278830604134e-05),
                   satz("Yen", 1, 63, 0.006)};
         for (auto& s : anfang) {
             s.setzeUebersetzung("");
@@ -112,7 +112,7 @@ TEST_F(Kurse, NachLandUndZurueckGibtDieAnfangsordnung) {
 TEST_F(Kurse, UnveraendertGespeichertBleibtDieDateiGleich) {
     const auto r = speichereKurstabelle("WAEHRUNG.DAT", tabelle, zellenAus(tabelle), lies);
     EXPECT_EQ(r.Ergebnis, TKursspeicherung::Art::Gespeichert);
-    // The 12-decimal text of 0.9 etc. parses back to the same double for these factors.
+    // The Rubel's 0,000033796279 shown would lose digits if parsed back.
     EXPECT_EQ(bytesVon("WAEHRUNG.DAT"), bytesAus(anfang));
 }
 

@@ -21,6 +21,7 @@
 #include "maintain/Faktoraenderung.h"
 #include "maintain/Gebietsverwaltung.h"
 #include "maintain/Kurstabelle.h"
+#include "maintain/Referenzkurse.h"
 #include "maintain/Revision.h"
 #include "search/Suche.h"
 
@@ -188,6 +189,11 @@ TEST(Hilfedatei, ZitiertDieTexteDesProgrammsWortgetreu) {
         {"Faktor: Zoll im Dialog", utf8(qnt::faktorText(0.0254))},
         {"Weltzeit-Faktor: Neu-Delhi in Minuten", "Neu-Delhi zeigt " + utf8(qnt::minutenText(5.5))},
         {"Kurstabelle: falsche Eingabe", utf8(qnt::kFalscheEingabe)},
+        {"Kurse: übernommen",
+         utf8(qnt::uebernahmeText({std::vector<std::int32_t>(31), 140}, {"2026-12-04", {}}))},
+        {"Kurse: keine Kursdatei", utf8(qnt::liesReferenzkurse("").Meldung)},
+        {"Kurse: unvollständig", utf8(qnt::liesReferenzkurse("Date, USD\n").Meldung)},
+        {"Kurse: zu groß", utf8(qnt::kursdateiZuGrossText())},
         {"Neues Gebiet: fehlende Angabe", utf8(qnt::kFehlendeAngabe)},
         {"Neues Gebiet: Dateiname vorhanden", utf8(qnt::kDateinameVorhanden)},
         {"Neues Gebiet: Name vorhanden", utf8(qnt::kGebietVorhanden)},

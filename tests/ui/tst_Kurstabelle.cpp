@@ -1,19 +1,15 @@
 // The currency rate table: opened by the factor command in "Währungen", edited as a grid, saved as a whole.
 #include <QtTest>
 
-#include <QComboBox>
-#include <QHeaderView>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "Testhilfe.h"
-#include "app/Qnt01.h"
+#include "Fensterprobe.h"
 #include "app/Text.h"
 #include "data/Dateischicht.h"
-#include "data/Einheit.h"
 #include "maintain/widgets/Fa_aenwa_neu.h"
 
 using namespace qnt;
@@ -21,83 +17,31 @@ using test::cp1252;
 
 namespace {
 
-struct Waehrung {
-    const char* name;
-    int land;
-    double faktor;
-    int angezeigt = 1;
-    const char* stand = "";
-    const char* wert = "";
-};
-
 // The currencies in name order; the Gulden is hidden.
-const Waehrung kKurse[] = {
-    {"Dollar", 90, 0.92, 1, "01.06.2024", "ca. 0,9 Euro"},
-    {"Escudo", 78, 0.00498797897068066},
-    {"Forint", 88, 0.0025},
-    {"Franken", 83, 1.04},
-    {"Gulden", 71, 0.4537802160901389, 0},
-    {"Mark", 36, 0.5112918811962185, 1, "fest"},
-    {"Pfund", 54, 1.17},
-    {"Rubel", 81, 0},
-};
-constexpr int kAnzahl = 8;
-
-QByteArray waehrungsdatei() {
-    QByteArray b;
-    for (const auto& w : kKurse) {
-        TEinheitSatz s;
-        s.setzeAngezeigt(static_cast<std::uint8_t>(w.angezeigt));
-        s.setzeLandNr(static_cast<std::uint8_t>(w.land));
-        s.setzeName(w.name);
-        s.setzeFaktor(w.faktor);
-        s.setzeUebersetzung(w.stand);
-        s.setzeCaWert(w.wert);
-        s.bytes[271] = 0x5A; // a byte no field names survives the save
-        b.append(reinterpret_cast<const char*>(s.bytes.data()), 272);
-    }
-    return b;
-}
-
 void datenbank(const test::Datenordner& o) {
     o.schreibe("Gruppen.nfo", cp1252("Länge\tL.DAT\tMeter\r\nWährungen\tW.DAT\tEuro\r\n"));
     o.schreibe("Gebiet.nfo", QByteArray("*\r\n*\r\n"));
     o.schreibe("L.DAT", test::satzDatei({{"Meter"}}));
-    o.schreibe("W.DAT", waehrungsdatei());
+    o.schreibe("W.DAT", test::satzDatei({{"Dollar", 90, 0.92, 1, "USD", "", "01.06.2024"},
+                                         {"Forint", 88, 0.0025, 1, "HUF"},
+                                         {"Gulden", 71, 0.4537802160901389, 0, "NLG"},
+                                         {"Pfund", 54, 1.17, 1, "GBP"}}));
     o.schreibe("QNT5.INI", test::einstellungen("2"));
 }
 
-// Runs `aktion` once the modal loop of `d` is running; whatever happens, the open dialog is closed
-// afterwards, so a failed check cannot leave the test waiting.
 QString text(const QTableWidget* t, int r, int s) {
     return t->item(r, s) ? t->item(r, s)->text() : QString();
 }
-void setze(QTableWidget* t, int r, int s, const QString& x) {
-    t->item(r, s)->setText(x);
-}
 
-QStringList spalte(const QTableWidget* t, int s) {
-    QStringList l;
-    for (int r = 0; r < t->rowCount(); ++r)
-        l << text(t, r, s);
-    return l;
-}
-
-// The data folder is filled before the window reads its settings.
-struct Daten {
-    test::Datenordner o{false};
-    Daten() { datenbank(o); }
-};
-
-struct Fixture : Daten {
-    test::SkriptMeldungen m;
-    TMyWindow w;
-    TFaktor_aender_Waehrung_neu* d;
-    QTableWidget* g;
-    Fixture() {
-        w.zeigeStart();
-        d = w.Faktor_aender_Waehrung_neu;
-        g = d->StringGrid1;
+struct Probe : test::Fensterprobe {
+    TFaktor_aender_Waehrung_neu* d = w().Faktor_aender_Waehrung_neu;
+    QTableWidget* g = d->StringGrid1;
+    QByteArray vorher = o.lies("W.DAT");
+    Probe() : test::Fensterprobe(datenbank) {}
+    // Runs `aktion` in the opened dialog.
+    template <typename F> void imDialog(F aktion) {
+        test::imDialog(d, aktion);
+        w().Umrechnungsfaktorndern1Click();
     }
 };
 
@@ -108,190 +52,134 @@ class tst_Kurstabelle : public QObject {
 private slots:
     void cleanup() { setzeFehlerHaken({}); }
 
+    // Every currency, the hidden one too; only rate, date and value may be edited; the table is
+    // discarded on closing.
     void oeffnen() {
-        Fixture f;
-        auto* d = f.d;
-        auto* g = f.g;
-        test::imDialog(d, [&] {
-            QCOMPARE(d->windowTitle(), QStringLiteral("Umrechnungsfaktoren ändern - Währungen"));
-            QCOMPARE(g->columnCount(), 5);
-            QStringList kopf;
-            for (int s = 0; s < 5; ++s) {
-                kopf << g->horizontalHeaderItem(s)->text();
-                QCOMPARE(g->columnWidth(s), 112);
-            }
-            QCOMPARE(kopf, (QStringList{"Land", "Währung", "Euro", "Stand", "Wert bzw.ca-Wert"}));
-            QCOMPARE(g->rowCount(), kAnzahl); // the hidden Gulden too
-            QCOMPARE(g->rowHeight(0), 20);
-            QCOMPARE(spalte(g, 0), (QStringList{"USA", "Portugal", "Ungarn", "Schweiz", "Niederlande",
-                                                "Deutschland", "Großbritannien", "Rußland"}));
-            QCOMPARE(text(g, 0, 1), QStringLiteral("1 Dollar ="));
-            QCOMPARE(text(g, 5, 2), QStringLiteral("        0,511291881196"));
-            QCOMPARE(text(g, 0, 2), QStringLiteral("        0,920000000000"));
-            QCOMPARE(text(g, 7, 2), QString()); // factor 0
-            QCOMPARE(text(g, 0, 3), QStringLiteral("01.06.2024"));
-            QCOMPARE(text(g, 0, 4), QStringLiteral("ca. 0,9 Euro"));
+        Probe p;
+        p.imDialog([&] {
+            QCOMPARE(p.g->rowCount(), 4);
+            QCOMPARE(text(p.g, 0, 0), QStringLiteral("USA"));
+            QCOMPARE(text(p.g, 2, 1), QStringLiteral("1 Gulden ="));
+            QCOMPARE(text(p.g, 0, 2), QStringLiteral("        0,920000000000"));
+            QCOMPARE(text(p.g, 0, 3), QStringLiteral("01.06.2024"));
             for (int s = 0; s < 5; ++s)
-                QCOMPARE(bool(g->item(0, s)->flags() & Qt::ItemIsEditable), s >= 2);
-            QVERIFY(d->BitBtn_Land->isEnabled());
-            QVERIFY(!d->BitBtn_Einheit->isEnabled());
-            QVERIFY(d->BitBtn_Speichern->isDefault());
-            QCOMPARE(d->BitBtn_Speichern->text(), QStringLiteral("Daten &speichern"));
-            QCOMPARE(d->BitBtn_Abbrechen->text(), QStringLiteral("&Abbrechen"));
-            QCOMPARE(d->Label_Festkurse->text(),
-                     QStringLiteral("Achtung: Festkurse können nicht geändert werden!"));
-            QCOMPARE(d->Memo1->text(),
-                     QStringLiteral(
-                         "Die Angaben in der Spalte \"Stand\" und \"Wert bzw. ca-Wert\" dienen nicht zur "
-                         "Berechnung und werden nur zur Information im Info-Feld angezeigt (max. 32 bzw. "
-                         "21 Buchstaben)."));
+                QCOMPARE(bool(p.g->item(0, s)->flags() & Qt::ItemIsEditable), s >= 2);
+            p.d->BitBtn_Land->click();
+            QCOMPARE(text(p.g, 0, 0), QStringLiteral("Großbritannien"));
+            QVERIFY(!p.d->BitBtn_Land->isEnabled());
+            QVERIFY(p.d->BitBtn_Einheit->isEnabled());
         });
-        f.w.Umrechnungsfaktorndern1Click();
-        QCOMPARE(f.g->rowCount(), 0); // discarded on closing
+        QCOMPARE(p.g->rowCount(), 0);
     }
 
-    void falscheKurseInZeilenDreiUndSieben() {
-        Fixture f;
-        const QByteArray vorher = f.o.lies("W.DAT");
-        bool offenGeblieben = false;
-        test::imDialog(f.d, [&] {
-            setze(f.g, 2, 2, "zwei");
-            setze(f.g, 6, 2, "1,2,3");
-            f.d->BitBtn_Speichern->click();
-            offenGeblieben = f.d->isVisible();
-            // Grid row 3 below the header.
-            QCOMPARE(f.g->currentRow() + 1, 3);
-            QCOMPARE(f.g->currentColumn(), 2);
-            f.d->BitBtn_Abbrechen->click();
-        });
-        f.w.Sitzung().ErgebnisGueltig = true;
-        f.w.Umrechnungsfaktorndern1Click();
-        QVERIFY(offenGeblieben);
-        QCOMPARE(f.m.texte(), QStringList{QStringLiteral("Falsche Eingabe, bitte berichtigen!")});
-        QCOMPARE(f.m.boxen[0].art, MeldungArt::Fehler);
-        QCOMPARE(f.o.lies("W.DAT"), vorher);
-        QVERIFY(f.w.Sitzung().ErgebnisGueltig); // Abbrechen reloads nothing
-    }
-
+    // The cells reach the records, a cell still being edited included; the category is loaded again.
     void speichern() {
-        Fixture f;
-        const QByteArray vorher = f.o.lies("W.DAT");
-        const QString stand40 = QStringLiteral("Stichtag 1. Juni 2024, Quelle Bundesbank");
-        QCOMPARE(stand40.size(), 40);
-        test::imDialog(f.d, [&] {
-            setze(f.g, 0, 2, "0,9");
-            setze(f.g, 0, 3, stand40);
-            setze(f.g, 0, 4, "rund neun Zehntel Euro, schwankend");
-            setze(f.g, 5, 2, "2,0");    // Mark: fixed rate
-            setze(f.g, 4, 2, "1");      // Gulden: hidden, fixed rate
-            setze(f.g, 2, 2, "");       // Forint: empty is 0
-            setze(f.g, 7, 2, "1.5E-2"); // Rubel
-            f.d->BitBtn_Speichern->click();
-        });
-        f.w.Umrechnungsfaktorndern1Click();
-        QVERIFY(f.m.boxen.isEmpty());
-        const QByteArray nachher = f.o.lies("W.DAT");
-        QCOMPARE(nachher.size(), vorher.size());
-        TEinheitSatz dollar = test::satzAus(vorher, 0);
-        dollar.setzeFaktor(0.9);
-        dollar.setzeUebersetzung(cp(stand40.left(32)));
-        dollar.setzeCaWert("rund neun Zehntel Eur");
-        QVERIFY(test::satzAus(nachher, 0) == dollar);
-        QCOMPARE(test::satzAus(nachher, 5).Faktor(), 0.5112918811962185);
-        QCOMPARE(test::satzAus(nachher, 4).Faktor(), 0.4537802160901389);
-        QCOMPARE(test::satzAus(nachher, 4).Angezeigt(), 0);
-        QCOMPARE(test::satzAus(nachher, 2).Faktor(), 0.0);
-        QCOMPARE(test::satzAus(nachher, 7).Faktor(), 0.015);
-        for (int k : {1, 3, 6})
-            QVERIFY(test::satzAus(nachher, k) == test::satzAus(vorher, k));
-        // The category was loaded again: the list carries the saved rates.
-        QCOMPARE(f.w.ListBoxEinheit->count(), kAnzahl - 1);
-        QCOMPARE(f.w.Sitzung().liste()[0].Satz.Faktor(), 0.9);
-        QVERIFY(!f.o.existiert("TEMP.DAT"));
-        // Opened again, the emptied rate stays empty.
-        test::imDialog(f.d, [&] { QCOMPARE(text(f.g, 2, 2), QString()); });
-        f.w.Umrechnungsfaktorndern1Click();
-    }
-
-    void sortierenUndDateiordnung() {
-        Fixture f;
-        const QByteArray vorher = f.o.lies("W.DAT");
-        test::imDialog(f.d, [&] {
-            const QStringList geoeffnet = spalte(f.g, 1);
-            f.d->BitBtn_Land->click();
-            QVERIFY(!f.d->BitBtn_Land->isEnabled());
-            QVERIFY(f.d->BitBtn_Einheit->isEnabled());
-            QCOMPARE(spalte(f.g, 0), (QStringList{"Deutschland", "Großbritannien", "Niederlande", "Portugal",
-                                                  "Rußland", "Schweiz", "Ungarn", "USA"}));
-            f.d->BitBtn_Einheit->click();
-            QCOMPARE(spalte(f.g, 1), geoeffnet);
-            QVERIFY(f.d->BitBtn_Land->isEnabled());
-            QVERIFY(!f.d->BitBtn_Einheit->isEnabled());
-            f.d->BitBtn_Land->click();
-            setze(f.g, 7, 3, "sortiert"); // the Dollar, last by country
-            f.d->BitBtn_Speichern->click();
-        });
-        f.w.Umrechnungsfaktorndern1Click();
-        const QByteArray nachher = f.o.lies("W.DAT");
-        TEinheitSatz dollar = test::satzAus(vorher, 0);
-        dollar.setzeUebersetzung("sortiert");
-        QVERIFY(test::satzAus(nachher, 0) == dollar);
-        for (int k = 1; k < kAnzahl; ++k)
-            QVERIFY2(test::satzAus(nachher, k) == test::satzAus(vorher, k), kKurse[k].name);
-    }
-
-    void abbrechenSchreibtNichts() {
-        Fixture f;
-        const QByteArray vorher = f.o.lies("W.DAT");
-        test::imDialog(f.d, [&] {
-            setze(f.g, 0, 2, "5");
-            f.d->BitBtn_Abbrechen->click();
-        });
-        f.w.Umrechnungsfaktorndern1Click();
-        QCOMPARE(f.o.lies("W.DAT"), vorher);
-        QCOMPARE(f.w.Sitzung().liste()[0].Satz.Faktor(), 0.92);
-    }
-
-    void misslungenesSpeichernLaesstDieDateiGanz() {
-        Fixture f;
-        const QByteArray vorher = f.o.lies("W.DAT");
-        test::imDialog(f.d, [&] {
-            setze(f.g, 0, 2, "5");
-            setzeFehlerHaken([](DateiOp op, std::string_view) { return op == DateiOp::Umbenennen; });
-            f.d->BitBtn_Speichern->click();
-            setzeFehlerHaken({});
-        });
-        f.w.Umrechnungsfaktorndern1Click();
-        QVERIFY(!f.d->isVisible()); // closes all the same
-        QCOMPARE(f.m.texte().value(0), QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden oder die "
-                                                      "revidierte Datei konnte nicht geschrieben werden!"));
-        QCOMPARE(f.o.lies("W.DAT"), vorher);
-        QCOMPARE(f.w.Sitzung().liste()[0].Satz.Faktor(), 0.92);
-    }
-
-    void unlesbareDateiWirdNichtUeberschrieben() {
-        Fixture f;
-        bool speichernMoeglich = true;
-        test::imDialog(f.d, [&] { speichernMoeglich = f.d->BitBtn_Speichern->isEnabled(); });
-        f.o.entferne("W.DAT");
-        f.w.Umrechnungsfaktorndern1Click();
-        QCOMPARE(f.m.texte().value(0), QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden!"));
-        QVERIFY(!speichernMoeglich);
-        QVERIFY(!f.o.existiert("W.DAT"));
-    }
-
-    void editierteZelleZaehltBeimSpeichern() {
-        Fixture f;
-        test::imDialog(f.d, [&] {
-            f.g->setCurrentCell(3, 2);
-            f.g->editItem(f.g->item(3, 2));
-            auto* editor = qobject_cast<QLineEdit*>(f.g->indexWidget(f.g->currentIndex()));
+        Probe p;
+        p.imDialog([&] {
+            p.g->item(0, 2)->setText("0,9");
+            p.g->item(0, 4)->setText("rund 0,9");
+            p.g->setCurrentCell(3, 2);
+            p.g->editItem(p.g->item(3, 2));
+            auto* editor = qobject_cast<QLineEdit*>(p.g->indexWidget(p.g->currentIndex()));
             QVERIFY(editor);
             editor->setText("1,1");
-            f.d->BitBtn_Speichern->click();
+            p.d->BitBtn_Speichern->click();
         });
-        f.w.Umrechnungsfaktorndern1Click();
-        QCOMPARE(test::satzAus(f.o.lies("W.DAT"), 3).Faktor(), 1.1);
+        QVERIFY(p.m.boxen.isEmpty());
+        const QByteArray nachher = p.o.lies("W.DAT");
+        TEinheitSatz dollar = test::satzAus(p.vorher, 0);
+        dollar.setzeFaktor(0.9);
+        dollar.setzeCaWert("rund 0,9");
+        QVERIFY(test::satzAus(nachher, 0) == dollar);
+        QCOMPARE(test::satzAus(nachher, 3).Faktor(), 1.1);
+        QCOMPARE(nachher.mid(272, 2 * 272), p.vorher.mid(272, 2 * 272));
+        QCOMPARE(p.w().Sitzung().liste()[0].Satz.Faktor(), 0.9);
+    }
+
+    // A wrong rate is reported and marked, the dialog stays open, and Abbrechen writes nothing.
+    void falscherKursUndAbbrechen() {
+        Probe p;
+        bool offenGeblieben = false;
+        p.imDialog([&] {
+            p.g->item(1, 2)->setText("zwei");
+            p.g->item(3, 2)->setText("1,2,3");
+            p.d->BitBtn_Speichern->click();
+            offenGeblieben = p.d->isVisible();
+            QCOMPARE(p.g->currentRow(), 1);
+            QCOMPARE(p.g->currentColumn(), 2);
+            p.d->BitBtn_Abbrechen->click();
+        });
+        QVERIFY(offenGeblieben);
+        QCOMPARE(p.m.texte(), QStringList{QStringLiteral("Falsche Eingabe, bitte berichtigen!")});
+        QCOMPARE(p.m.boxen[0].art, MeldungArt::Fehler);
+        QCOMPARE(p.o.lies("W.DAT"), p.vorher);
+    }
+
+    // A failed write is reported and the dialog closes all the same; a file that cannot be read is
+    // never written.
+    void dateifehler() {
+        Probe p;
+        p.imDialog([&] {
+            p.g->item(0, 2)->setText("5");
+            setzeFehlerHaken([](DateiOp op, std::string_view) { return op == DateiOp::Umbenennen; });
+            p.d->BitBtn_Speichern->click();
+            setzeFehlerHaken({});
+        });
+        QVERIFY(!p.d->isVisible());
+        QCOMPARE(p.m.texte(),
+                 QStringList{QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden oder "
+                                            "die revidierte Datei konnte nicht geschrieben werden!")});
+        QCOMPARE(p.o.lies("W.DAT"), p.vorher);
+
+        p.m.leeren();
+        p.o.entferne("W.DAT");
+        bool speichernMoeglich = true;
+        p.imDialog([&] { speichernMoeglich = p.d->BitBtn_Speichern->isEnabled(); });
+        QCOMPARE(p.m.texte(), QStringList{QStringLiteral("Die Datei W.DAT konnte nicht geöffnet werden!")});
+        QVERIFY(!speichernMoeglich);
+        QVERIFY(!p.o.existiert("W.DAT"));
+    }
+
+    // Reference rates go into the open table only: matched rows in bold, typed cells kept, fixed rates
+    // untouched; the save writes them with all their digits. A failure leaves the table as it was.
+    void referenzkurse() {
+        Probe p;
+        p.o.schreibe("kurse.csv", "Date, USD, HUF, NLG, JPY, \r\n04 December 2026, 1.0812, 500, 2, 160, \r\n");
+        p.imDialog([&] {
+            const QString fehlt = p.o.pfad() + "/fehlt.csv";
+            p.d->KurseAusDatei(fehlt);
+            QCOMPARE(p.m.texte(), QStringList{"Die Datei " + fehlt + " kann nicht gelesen werden."});
+            p.d->Kursadresse =
+                QUrl(QStringLiteral("http://127.0.0.1:1/eurofxref-daily.xml")); // nobody listens
+            p.d->KurseAusDemInternet();
+            QCOMPARE(p.m.texte().value(1),
+                     QStringLiteral("Der Server 127.0.0.1 hat die Verbindung abgelehnt."));
+            QVERIFY(!QApplication::overrideCursor());
+            QCOMPARE(text(p.g, 0, 2), QStringLiteral("        0,920000000000"));
+            QCOMPARE(p.d->Label_Kursstand->text(), QString());
+
+            p.g->item(3, 3)->setText("getippt"); // the Pfund is not in the file
+            p.d->KurseAusDatei(p.o.pfad() + "/kurse.csv");
+            QCOMPARE(p.d->Label_Kursstand->text(),
+                     QStringLiteral("2 Kurse vom 2026-12-04 übernommen, 2 unverändert"));
+            QCOMPARE(text(p.g, 0, 2), QStringLiteral("        0,924898261191"));
+            QCOMPARE(text(p.g, 1, 3), QStringLiteral("2026-12-04"));
+            QCOMPARE(text(p.g, 3, 3), QStringLiteral("getippt"));
+            for (int r = 0; r < 4; ++r)
+                QCOMPARE(p.g->item(r, 1)->font().bold(), r < 2);
+            p.d->BitBtn_Speichern->click();
+        });
+        QCOMPARE(p.m.texte().size(), 2);
+        const QByteArray nachher = p.o.lies("W.DAT");
+        for (int k = 0; k < 4; ++k) {
+            TEinheitSatz s = test::satzAus(p.vorher, k);
+            if (k < 2) {
+                s.setzeFaktor(k == 0 ? 1 / 1.0812 : 0.002);
+                s.setzeUebersetzung("2026-12-04");
+            }
+            if (k == 3) s.setzeUebersetzung("getippt");
+            QVERIFY(test::satzAus(nachher, k) == s);
+        }
     }
 };
 
