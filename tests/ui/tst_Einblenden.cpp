@@ -1,9 +1,5 @@
 // Showing hidden units again, deleting them for good, and the country dialog.
-#include <QtTest>
-
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 
 #include "Fensterprobe.h"
 #include "list/widgets/Landdlg.h"
@@ -30,7 +26,9 @@ void mitLaendern(const test::Datenordner& o, const QByteArray& laender) {
     o.schreibe("QNT5.INI", test::einstellungen("1", "0", "0", laender));
 }
 
-void datenbank(const test::Datenordner& o) { mitLaendern(o, {}); }
+void datenbank(const test::Datenordner& o) {
+    mitLaendern(o, {});
+}
 
 void ohnePreussen(const test::Datenordner& o) {
     QByteArray laender(91, '1');
@@ -43,12 +41,11 @@ void ohnePreussen(const test::Datenordner& o) {
 class tst_Einblenden : public QObject {
     Q_OBJECT
 private slots:
-    // The marked units come back when the dialog is left, as far as their country is shown; "Alle" shows
-    // the rest at once.
+    // Marked units come back on leaving, as far as their country is shown; "Alle" shows the rest.
     void einblenden() {
         test::Fensterprobe p(ohnePreussen);
         auto* d = p.w().Dlg_Einheit_einblenden;
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::Einheiteinblenden1Click, [&] {
             QCOMPARE(d->LabelGebiet->text(), QStringLiteral("Länge"));
             QCOMPARE(test::zeilen(d->ListBox1),
                      (QStringList{"A versteckt - SI-Einheit", "B versteckt - Deutschland - Preußen",
@@ -64,40 +61,26 @@ private slots:
             QCOMPARE(p.liste().size(), 3); // the main list waits for the dialog to close
             d->OKBtn->click();
         });
-        p.w().Einheiteinblenden1Click();
         QCOMPARE(p.liste(), (QStringList{"C", "E versteckt", "Eigene", "F versteckt", "Sonstige"}));
-        test::imDialog(d, [&] { d->BitBtn2->click(); });
-        p.w().Einheiteinblenden1Click();
-        QVERIFY(!d->isVisible());
+        p.befehl(d, &TMyWindow::Einheiteinblenden1Click, [&] { d->BitBtn2->click(); });
         QCOMPARE(p.liste().size(), 7);
+        p.s().ErgebnisGueltig = true;
+        p.befehl(d, &TMyWindow::Einheiteinblenden1Click, [&] {
+            QCOMPARE(d->LabelStatus->text(), QStringLiteral("Es sind keine Einheiten ausgeblendet!"));
+            QCOMPARE(d->LabelStatus->palette().color(QPalette::WindowText), QColor(Qt::red));
+            QVERIFY(!d->BitBtn1->isEnabled() && !d->BitBtn2->isEnabled());
+            d->OKBtn->click();
+        });
+        QVERIFY(p.s().ErgebnisGueltig); // no reload
         QVERIFY(p.m.boxen.isEmpty());
     }
 
-    void keineAusgeblendetenEinheiten() {
-        test::Fensterprobe p([](const test::Datenordner& o) {
-            datenbank(o);
-            o.schreibe("L.DAT", test::satzDatei({{"C", 1}}));
-        });
-        p.w().Sitzung().ErgebnisGueltig = true;
-        auto* d = p.w().Dlg_Einheit_einblenden;
-        test::imDialog(d, [&] {
-            QCOMPARE(d->LabelStatus->text(), QStringLiteral("Es sind keine Einheiten ausgeblendet!"));
-            QCOMPARE(d->LabelStatus->palette().color(QPalette::WindowText), QColor(Qt::red));
-            QVERIFY(!d->BitBtn1->isEnabled());
-            QVERIFY(!d->BitBtn2->isEnabled());
-            d->OKBtn->click();
-        });
-        p.w().Einheiteinblenden1Click();
-        QVERIFY(p.w().Sitzung().ErgebnisGueltig); // no reload
-    }
-
-    // Deleting the hidden units asks first, and reports.
+    // Deleting the hidden units asks first, then reports and shows the list anew.
     void ausgeblendeteLoeschen() {
         test::Fensterprobe p(datenbank);
         p.m.antworte(KnopfNein);
         p.w().AusgeblendeteEinheitenlschen1Click();
-        QCOMPARE(p.m.texte(), QStringList{QStringLiteral("Sollen die ausgeblendeten Einheiten des Gebietes "
-                                                         "\"Länge\" wirklich aus der Datendatei gelöscht werden?")});
+        QCOMPARE(p.m.boxen.size(), 1); // the question; its text is the session's
         QCOMPARE(p.m.boxen[0].knoepfe, KnopfJa | KnopfNein);
         QCOMPARE(p.o.lies("L.DAT").size(), 8 * 272);
         p.m.leeren();
@@ -108,31 +91,26 @@ private slots:
         QCOMPARE(p.liste().size(), 3);
     }
 
-    // Abbrechen keeps the countries; OK with all boxes cleared leaves own and other units, which have no box,
-    // and the set survives a restart.
+    // Abbrechen keeps the countries; OK with all boxes cleared leaves own and other units, which have no box.
     void laenderdialog() {
         test::Fensterprobe p(datenbank);
         auto* d = p.w().Laender_Dlg;
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::Lnderauseinblenden1Click, [&] {
             QCOMPARE(d->CheckBox[22]->text(), QStringLiteral("D-Preußen"));
             QCOMPARE(d->CheckBox[64]->text(), QStringLiteral("Vietnam"));
             d->BitBtn2->click();
             d->CancelBtn->click();
         });
-        p.w().Lnderauseinblenden1Click();
         QCOMPARE(p.liste().size(), 3);
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::Lnderauseinblenden1Click, [&] {
             QVERIFY(d->CheckBox[1]->isChecked()); // set again from the window's state
             d->BitBtn2->click();
             d->OKBtn->click();
         });
-        p.w().Lnderauseinblenden1Click();
         QCOMPARE(p.liste(), (QStringList{"Eigene", "Sonstige"}));
-        p.w().close();
-        QByteArray erwartet(91, '0');
-        for (int land = 1; land <= 91; ++land)
-            if (land == 4 || land == 5 || !landNrGueltig(land)) erwartet[land - 1] = '1';
-        QCOMPARE(p.o.lies("QNT5.INI").split('\r').value(7).trimmed(), erwartet);
+        for (std::size_t land = 1; land <= 91; ++land) // each box stands for a country of its own
+            QCOMPARE(p.s().LandAngezeigt[land],
+                     land == 4 || land == 5 || !landNrGueltig(static_cast<int>(land)));
     }
 };
 

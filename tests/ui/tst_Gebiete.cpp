@@ -1,13 +1,7 @@
-// The category dialogs: a new category's fields reach the index, the descriptions and its data file; deleting
-// one asks first; the reports of both.
-#include <QtTest>
-
-#include <QLineEdit>
+// The category dialogs: a new category's fields reach its files; deleting asks first; their reports.
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "Fensterprobe.h"
-#include "data/Dateischicht.h"
 #include "maintain/widgets/GebietLoeschen.h"
 #include "maintain/widgets/GebietNeuDialog.h"
 
@@ -16,8 +10,10 @@ using test::cp1252;
 
 namespace {
 
-const QByteArray kGruppen = cp1252("Energie\tE.DAT\tJoule\r\nLänge\tL.DAT\tMeter\r\nZeit\tZ.DAT\tSekunde\r\n");
-const QByteArray kInfo = cp1252("Energie: \r\nArbeit.\r\n*\r\nLänge: \r\nStrecken.\r\n*\r\nZeit: \r\nDauer.\r\n*\r\n");
+const QByteArray kGruppen =
+    cp1252("Energie\tE.DAT\tJoule\r\nLänge\tL.DAT\tMeter\r\nZeit\tZ.DAT\tSekunde\r\n");
+const QByteArray kInfo =
+    cp1252("Energie: \r\nArbeit.\r\n*\r\nLänge: \r\nStrecken.\r\n*\r\nZeit: \r\nDauer.\r\n*\r\n");
 
 // Three categories, "Länge" chosen.
 void dreiGebiete(const test::Datenordner& o) {
@@ -53,7 +49,7 @@ private slots:
     void neuesGebiet() {
         test::Fensterprobe p(dreiGebiete);
         auto* d = p.w().GebietNeuDlg;
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::NeuesGebieteinfgen1Click, [&] {
             fuelle(d, "Akustik", "Bel", "NEU");
             d->EditKurzzeichen->setText("B");
             d->EditWeitereNamen->setText("Dezibel");
@@ -62,20 +58,13 @@ private slots:
             d->MemoInfo->setPlainText("Erste Zeile\nzweite Zeile");
             d->BtnEinfuegen->click();
         });
-        p.w().NeuesGebieteinfgen1Click();
         QVERIFY(p.m.boxen.isEmpty());
         QCOMPARE(p.o.lies("Gruppen.nfo"), "Akustik\tNEU.DAT\tBel\r\n" + kGruppen);
         QCOMPARE(p.o.lies("Gebiet.nfo"), "Akustik: \r\nErste Zeile\r\nzweite Zeile\r\n*\r\n" + kInfo);
-        TEinheitSatz erwartet;
-        erwartet.setzeAngezeigt(1);
-        erwartet.setzeEigene('j');
-        erwartet.setzeLandNr(36);
-        erwartet.setzeKurzzeichen("B");
-        erwartet.setzeName("Bel");
-        erwartet.setzeSonstigeNamen("Dezibel");
-        erwartet.setzeEinsatzgebiet("Schall");
-        erwartet.setzeFaktor(1.0);
-        QCOMPARE(p.o.lies("NEU.DAT"), QByteArray(reinterpret_cast<const char*>(erwartet.bytes.data()), 272));
+        const TEinheitSatz s = test::satzAus(p.o.lies("NEU.DAT"), 0);
+        QCOMPARE((std::vector<std::string>{s.Name(), s.Kurzzeichen(), s.SonstigeNamen(), s.Einsatzgebiet()}),
+                 (std::vector<std::string>{"Bel", "B", "Dezibel", "Schall"}));
+        QCOMPARE(s.LandNr(), 36);
         QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Akustik"));
         QCOMPARE(p.liste(), QStringList{"Bel"});
     }
@@ -106,52 +95,32 @@ private slots:
         d->hide();
     }
 
-    // Each refusal is reported in turn, the last field named takes the focus, and nothing is written; a
-    // data file that cannot be made leaves everything as it was.
+    // Each refusal is reported in turn, the last field named takes the focus, and nothing is written.
     void neuesGebietVerweigert_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("datei");
-        QTest::addColumn<bool>("platteVoll");
         QTest::addColumn<QStringList>("meldungen");
-        QTest::addColumn<QString>("fokus");
         const QString fehlt = QStringLiteral("Fehlende Angabe im Editierfeld!");
-        QTest::newRow("alles leer") << "" << "" << false << QStringList{fehlt, fehlt, fehlt} << "";
+        QTest::newRow("alles leer") << "" << QStringList{fehlt, fehlt, fehlt};
         QTest::newRow("Datei und Name vorhanden")
             << "Zeit"
-            << "z" << false
             << QStringList{"Der Dateiname ist schon vorhanden, bitte ändern!",
-                           "Der Name des Gebietes ist schon vorhanden, bitte ändern!"}
-            << "Zeit";
-        QTest::newRow("Datei nicht anlegbar") << "Akustik" << "AKU" << true << QStringList{} << "Akustik";
+                           "Der Name des Gebietes ist schon vorhanden, bitte ändern!"};
     }
     void neuesGebietVerweigert() {
         QFETCH(QString, name);
-        QFETCH(QString, datei);
-        QFETCH(bool, platteVoll);
         QFETCH(QStringList, meldungen);
-        QFETCH(QString, fokus);
         test::Fensterprobe p(dreiGebiete);
         const auto vorher = alleDateien(p.o);
         auto* d = p.w().GebietNeuDlg;
-        test::imDialog(d, [&] {
-            fuelle(d, name, name.isEmpty() ? "" : "Bel", datei);
-            if (platteVoll)
-                setzeFehlerHaken([](DateiOp op, std::string_view) { return op == DateiOp::Erzeugen; });
+        p.befehl(d, &TMyWindow::NeuesGebieteinfgen1Click, [&] {
+            fuelle(d, name, name.isEmpty() ? "" : "Bel", name.left(1).toLower());
             d->BtnEinfuegen->click();
-            setzeFehlerHaken({});
             QVERIFY(d->isVisible());
-            QCOMPARE(d->focusWidget(), fokus.isEmpty() ? d->EditDateiname : d->EditName);
+            QCOMPARE(d->focusWidget(), name.isEmpty() ? d->EditDateiname : d->EditName);
             d->BtnAbbrechen->click();
         });
-        p.w().NeuesGebieteinfgen1Click();
-        if (platteVoll) {
-            QCOMPARE(p.m.boxen.size(), 1);
-            QCOMPARE(p.m.boxen[0].art, MeldungArt::Fehler);
-        } else {
-            QCOMPARE(p.m.texte(), meldungen);
-        }
+        QCOMPARE(p.m.texte(), meldungen);
         QCOMPARE(alleDateien(p.o), vorher);
-        QCOMPARE(p.w().ComboBox1->count(), 3);
     }
 
     // Deleting asks first; "Nein" and Abbrechen change nothing, "Ja" removes the category everywhere.
@@ -159,21 +128,18 @@ private slots:
         test::Fensterprobe p(dreiGebiete);
         const auto vorher = alleDateien(p.o);
         auto* d = p.w().GebietLoeschenDlg;
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::VorhandenesGebietlschen1Click, [&] {
             QCOMPARE(d->ListBox1->currentRow(), 1); // the current category
             p.m.antworte(KnopfNein);
             d->OKBtn->click();
         });
-        p.w().VorhandenesGebietlschen1Click();
-        test::imDialog(d, [&] { d->CancelBtn->click(); });
-        p.w().VorhandenesGebietlschen1Click();
+        p.befehl(d, &TMyWindow::VorhandenesGebietlschen1Click, [&] { d->CancelBtn->click(); });
         QCOMPARE(alleDateien(p.o), vorher);
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::VorhandenesGebietlschen1Click, [&] {
             d->ListBox1->setCurrentRow(0);
             p.m.antworte(KnopfJa);
             d->OKBtn->click();
         });
-        p.w().VorhandenesGebietlschen1Click();
         QCOMPARE(p.m.texte(), (QStringList{"Soll das Gebiet \"Länge\" wirklich gelöscht werden?",
                                            "Soll das Gebiet \"Energie\" wirklich gelöscht werden?"}));
         QCOMPARE(p.m.boxen[0].knoepfe, KnopfJa | KnopfNein);
@@ -182,41 +148,21 @@ private slots:
         QVERIFY(!p.o.existiert("E.DAT"));
         QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Länge"));
         QCOMPARE(p.liste(), (QStringList{"Fuß", "Meter"}));
-    }
 
-    // The only category stays; a missing data file ends the deletion with a report, and the dialog closes.
-    void loeschenVerweigert_data() {
-        QTest::addColumn<bool>("einziges");
-        QTest::addColumn<QStringList>("meldungen");
-        QTest::newRow("einziges Gebiet") << true << QStringList{"Das einzige Gebiet kann nicht gelöscht werden!"};
-        QTest::newRow("Datendatei fehlt")
-            << false
-            << QStringList{"Soll das Gebiet \"Energie\" wirklich gelöscht werden?", "Datei nicht gefunden"};
-    }
-    void loeschenVerweigert() {
-        QFETCH(bool, einziges);
-        QFETCH(QStringList, meldungen);
-        test::Fensterprobe p([&](const test::Datenordner& o) {
-            dreiGebiete(o);
-            if (einziges) {
-                o.schreibe("Gruppen.nfo", cp1252("Länge\tL.DAT\tMeter\r\n"));
-                o.schreibe("Gebiet.nfo", cp1252("Länge: \r\n*\r\n"));
-                o.schreibe("QNT5.INI", test::einstellungen("1"));
-            }
-            o.entferne("E.DAT");
-        });
-        const auto vorher = alleDateien(p.o);
-        auto* d = p.w().GebietLoeschenDlg;
-        test::imDialog(d, [&] {
-            d->ListBox1->setCurrentRow(0);
+        // A missing data file ends the deletion with a report; the dialog closes all the same.
+        p.m.leeren();
+        p.o.entferne("Z.DAT");
+        const auto danach = alleDateien(p.o);
+        p.befehl(d, &TMyWindow::VorhandenesGebietlschen1Click, [&] {
+            d->ListBox1->setCurrentRow(1);
             p.m.antworte(KnopfJa);
             d->OKBtn->click();
         });
-        p.w().VorhandenesGebietlschen1Click();
-        QCOMPARE(p.m.texte(), meldungen);
+        QCOMPARE(p.m.texte(),
+                 (QStringList{"Soll das Gebiet \"Zeit\" wirklich gelöscht werden?", "Datei nicht gefunden"}));
+        QCOMPARE(p.m.boxen[1].art, MeldungArt::Fehler);
         QVERIFY(!d->isVisible());
-        QCOMPARE(alleDateien(p.o), vorher);
-        QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Länge"));
+        QCOMPARE(alleDateien(p.o), danach);
     }
 };
 

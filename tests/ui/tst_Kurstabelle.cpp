@@ -1,10 +1,5 @@
 // The currency rate table: opened by the factor command in "Währungen", edited as a grid, saved as a whole.
-#include <QtTest>
-
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 
 #include "Fensterprobe.h"
@@ -38,7 +33,6 @@ struct Probe : test::Fensterprobe {
     QTableWidget* g = d->StringGrid1;
     QByteArray vorher = o.lies("W.DAT");
     Probe() : test::Fensterprobe(datenbank) {}
-    // Runs `aktion` in the opened dialog.
     template <typename F> void imDialog(F aktion) {
         test::imDialog(d, aktion);
         w().Umrechnungsfaktorndern1Click();
@@ -52,16 +46,13 @@ class tst_Kurstabelle : public QObject {
 private slots:
     void cleanup() { setzeFehlerHaken({}); }
 
-    // Every currency, the hidden one too; only rate, date and value may be edited; the table is
-    // discarded on closing.
+    // Every currency, the hidden one too; only rate, date and value editable; discarded on closing.
     void oeffnen() {
         Probe p;
         p.imDialog([&] {
             QCOMPARE(p.g->rowCount(), 4);
             QCOMPARE(text(p.g, 0, 0), QStringLiteral("USA"));
-            QCOMPARE(text(p.g, 2, 1), QStringLiteral("1 Gulden ="));
             QCOMPARE(text(p.g, 0, 2), QStringLiteral("        0,920000000000"));
-            QCOMPARE(text(p.g, 0, 3), QStringLiteral("01.06.2024"));
             for (int s = 0; s < 5; ++s)
                 QCOMPARE(bool(p.g->item(0, s)->flags() & Qt::ItemIsEditable), s >= 2);
             p.d->BitBtn_Land->click();
@@ -93,7 +84,7 @@ private slots:
         QVERIFY(test::satzAus(nachher, 0) == dollar);
         QCOMPARE(test::satzAus(nachher, 3).Faktor(), 1.1);
         QCOMPARE(nachher.mid(272, 2 * 272), p.vorher.mid(272, 2 * 272));
-        QCOMPARE(p.w().Sitzung().liste()[0].Satz.Faktor(), 0.9);
+        QCOMPARE(p.s().liste()[0].Satz.Faktor(), 0.9);
     }
 
     // A wrong rate is reported and marked, the dialog stays open, and Abbrechen writes nothing.
@@ -115,8 +106,7 @@ private slots:
         QCOMPARE(p.o.lies("W.DAT"), p.vorher);
     }
 
-    // A failed write is reported and the dialog closes all the same; a file that cannot be read is
-    // never written.
+    // A failed write is reported and closes all the same; an unreadable file is never written.
     void dateifehler() {
         Probe p;
         p.imDialog([&] {

@@ -11,15 +11,13 @@ using namespace qnt;
 class tst_Start : public QObject {
     Q_OBJECT
 private slots:
-    void fensterTraegtTitelUndFesteGroesse() {
+    // The shipped settings file: no warning at the first start.
+    void ausgelieferteDatenStartenOhneWarnung() {
         test::Datenordner ordner;
         test::SkriptMeldungen m;
         TMyWindow w;
         w.zeigeStart();
-        QCOMPARE(m.texte(), QStringList{}); // the shipped settings file: no warning at the first start
-        QCOMPARE(w.windowTitle(), QStringLiteral("Quantora Pro"));
-        QCOMPARE(w.centralWidget()->size(), QSize(561, 374));
-        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(m.texte(), QStringList{});
         w.close();
     }
 

@@ -1,10 +1,5 @@
 // The unit search dialog: what it lists and keeps, and the jump to a hit in the main window.
-#include <QtTest>
-
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -28,9 +23,9 @@ void datenbank(const test::Datenordner& o) {
     o.schreibe("Gebiet.nfo", "*\r\n*\r\n*\r\n");
     o.schreibe("L.DAT", kLaenge);
     o.schreibe("M.DAT", test::satzDatei({{"Gramm", 1, 0.001, 1, "g"}, {"Pfund", 39, 0.4677, 1, "lb"}}));
-    o.schreibe("Z.DAT", test::satzDatei({{"Minute", 1, 60, 1, "min"},
-                                         {"Sekunde", 1, 1, 1, "s"},
-                                         {"Stunde", 1, 3600, 1, "h"}}));
+    o.schreibe("Z.DAT",
+               test::satzDatei(
+                   {{"Minute", 1, 60, 1, "min"}, {"Sekunde", 1, 1, 1, "s"}, {"Stunde", 1, 3600, 1, "h"}}));
     QByteArray laender(91, '1');
     laender[38] = '0';
     o.schreibe("QNT5.INI", test::einstellungen("3", "0", "0", laender));
@@ -54,12 +49,11 @@ const QString kFrageLand =
 class tst_Suche : public QObject {
     Q_OBJECT
 private slots:
-    // The hits are listed and counted, the first marked; an empty term leaves them; the name options
-    // hide for symbols; the next opening shows the same search.
+    // Hits listed, counted, the first marked; an empty term keeps them; reopened, the search is found again.
     void trefferUndWiederOeffnen() {
         test::Fensterprobe p(datenbank);
         auto* d = p.w().Such_Dialog;
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::Einheitsuchen1Click, [&] {
             QVERIFY(!d->HelpBtn->isEnabled());
             suche(d, "m");
             QCOMPARE(test::zeilen(d->ListBox1),
@@ -76,35 +70,25 @@ private slots:
             QVERIFY(!d->RadioGroup2->isVisible());
             d->CancelBtn->click();
         });
-        p.w().Einheitsuchen1Click();
         QVERIFY(p.w().ListBoxEinheit->isVisible());
         // A unit put in front of a hit moves its record; the hit follows it.
         p.o.schreibe("Z.DAT", test::satzDatei({{"Achtel", 1}, {"Sekunde", 1, 1, 1, "s"}}));
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::Einheitsuchen1Click, [&] {
             QCOMPARE(d->Edit1->text(), QStringLiteral("S"));
             QVERIFY(d->RadioAbkuerzung->isChecked());
             QCOMPARE(test::zeilen(d->ListBox1), QStringList{"s - Sekunde - SI-Einheit"});
             QCOMPARE(d->Trefferliste.at(0).SatzNr, 1);
             d->RadioName->click();
             QVERIFY(d->RadioGroup2->isVisible());
-        });
-        p.w().Einheitsuchen1Click();
-        QVERIFY(p.m.boxen.isEmpty());
-    }
-
-    // The walk ends at a missing data file; what came before it stays.
-    void fehlendeDatendatei() {
-        test::Fensterprobe p(datenbank);
-        p.o.entferne("M.DAT");
-        auto* d = p.w().Such_Dialog;
-        test::imDialog(d, [&] {
+            QVERIFY(p.m.boxen.isEmpty());
+            // The walk ends at a missing data file; what came before it stays.
+            p.o.entferne("M.DAT");
             suche(d, "m");
             QCOMPARE(test::zeilen(d->ListBox1), QStringList{"Meter - SI-Einheit"});
-            QCOMPARE(d->Label4->text(), QStringLiteral("1"));
         });
-        p.w().Einheitsuchen1Click();
-        QCOMPARE(p.m.texte(), QStringList{QStringLiteral("Eine Datendatei konnte nicht gefunden werden. Bitte "
-                                                         "prüfen Sie, ob alle Datendateien vorhanden sind.")});
+        QCOMPARE(p.m.texte(),
+                 QStringList{QStringLiteral("Eine Datendatei konnte nicht gefunden werden. Bitte "
+                                            "prüfen Sie, ob alle Datendateien vorhanden sind.")});
         QCOMPARE(p.m.boxen[0].art, MeldungArt::Fehler);
     }
 
@@ -127,25 +111,23 @@ private slots:
         test::Fensterprobe p(datenbank);
         auto* d = p.w().Such_Dialog;
         bool offenGeblieben = false;
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::Einheitsuchen1Click, [&] {
             suche(d, "elle");
             p.m.antworte(static_cast<Knopf>(einheit));
             p.m.antworte(static_cast<Knopf>(land));
             d->HelpBtn->click();
             offenGeblieben = d->isVisible();
         });
-        p.w().Einheitsuchen1Click();
         QCOMPARE(p.m.texte(), (QStringList{kFrageEinheit, kFrageLand}));
         QCOMPARE(p.m.boxen[0].knoepfe, KnopfJa | KnopfNein);
         const QByteArray datei = p.o.lies("L.DAT");
         QCOMPARE(datei.at(0), angezeigt);
         QCOMPARE(datei.mid(1), kLaenge.mid(1)); // no other byte changes
-        QCOMPARE(p.w().Sitzung().LandAngezeigt[39], landSichtbar);
+        QCOMPARE(p.s().LandAngezeigt[39], landSichtbar);
         QCOMPARE(offenGeblieben, !gesprungen);
         if (gesprungen) {
             QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Länge"));
-            QCOMPARE(test::einheitenname(p.w().ListBoxEinheit, p.w().ListBoxEinheit->currentRow()), QStringLiteral("Elle"));
-            QCOMPARE(p.w().Label_gewaehlte_einheit->text(), QStringLiteral("Elle"));
+            QCOMPARE(p.liste().value(p.w().ListBoxEinheit->currentRow()), QStringLiteral("Elle"));
             QCOMPARE(p.w().Info_Sonstige_Namen2->text(), QStringLiteral("Ellen"));
         } else {
             QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Zeit"));
@@ -171,33 +153,20 @@ private slots:
         QCOMPARE(p.w().Label_Ausgangseinheit->text(), QStringLiteral("2  Stunde"));
     }
 
-    // A hit whose unit is no longer in its file leaves the first row marked; a file gone ends the jump
-    // before the country question.
-    void sprungOhneDieEinheit() {
+    // A data file gone ends the jump before the country question.
+    void sprungOhneDatei() {
         test::Fensterprobe p(datenbank);
         auto* d = p.w().Such_Dialog;
-        test::imDialog(d, [&] {
-            suche(d, "zoll");
-            p.o.schreibe("L.DAT", test::satzDatei({{"Fuß", 2}, {"Meter"}}));
-            d->HelpBtn->click();
-        });
-        p.w().Einheitsuchen1Click();
-        QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Länge"));
-        QCOMPARE(p.w().Label_gewaehlte_einheit->text(), QStringLiteral("Fuß"));
-
-        p.o.schreibe("L.DAT", kLaenge);
-        p.waehle("Zeit");
-        test::imDialog(d, [&] {
+        p.befehl(d, &TMyWindow::Einheitsuchen1Click, [&] {
             suche(d, "elle");
             p.o.entferne("L.DAT");
             p.m.antworte(KnopfJa);
             d->HelpBtn->click();
             QVERIFY(d->isVisible());
         });
-        p.w().Einheitsuchen1Click();
         QCOMPARE(p.m.texte(), (QStringList{kFrageEinheit, "Datei nicht gefunden"}));
         QCOMPARE(p.m.boxen[1].art, MeldungArt::Fehler);
-        QVERIFY(!p.w().Sitzung().LandAngezeigt[39]);
+        QVERIFY(!p.s().LandAngezeigt[39]);
         QCOMPARE(p.w().ComboBox1->currentText(), QStringLiteral("Zeit"));
     }
 };

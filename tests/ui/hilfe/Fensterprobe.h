@@ -2,11 +2,17 @@
 // A main window over a data folder of the test's own, with scripted message boxes: what every
 // dialog test starts from.
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
 #include <memory>
 
 #include "Testhilfe.h"
 #include "app/Qnt01.h"
+#include "list/Sitzung.h"
+#include "list/widgets/EinheitenModell.h"
 
 namespace qnt::test {
 
@@ -22,7 +28,13 @@ struct Fensterprobe {
         fenster->zeigeStart();
     }
     TMyWindow& w() { return *fenster; }
+    TSitzung& s() { return fenster->Sitzung(); }
 
+    // Runs the menu command `menue` with `aktion` in the dialog `d` that it opens.
+    template <typename F> void befehl(QDialog* d, void (TMyWindow::*menue)(), F aktion) {
+        imDialog(d, aktion);
+        (w().*menue)();
+    }
     // Chooses a category by name, as the user would.
     void waehle(const QString& gebiet) {
         w().ComboBox1->setCurrentIndex(w().ComboBox1->findText(gebiet));
