@@ -56,10 +56,9 @@ public:
     void AutomatischeNeuberechnung() override;
     void GebietWaehlen(int index) override;
 
-    int Blinkzaehler = 0;
-    bool Blinkphase = true;
+    int MarkierteZeile() const { return sitzung_.markiert(); }
 
-    // --- Controls ---
+    // --- Controls, reached by the widget tests ---
     QLabel* Label4 = nullptr;
     QComboBox* ComboBox1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
@@ -90,7 +89,6 @@ public:
     QLabel* Info_reg_Unterschiede = nullptr;
     QLabel* Info_zeit_unterschiede = nullptr;
     TEinheitenAnsicht* ListBoxEinheit = nullptr;
-    TEinheitenModell* Einheitenmodell = nullptr;
     QLabel* Label3 = nullptr;
     QLineEdit* Edit_Eingabe = nullptr;
     QLabel* Label_gewaehlte_einheit = nullptr;
@@ -156,12 +154,8 @@ public:
     TDivDatenDlg* DivDatenDlg = nullptr;
     TRaventoDlg* RaventoDlg = nullptr;
 
-    // --- Event handlers ---
-    void FormCreate();
-    void FormShow();
-    void FormClose();
+    // --- Event handlers that the widget tests call ---
     void ComboBox1Change();
-    void ListBoxEinheitClick();
     void Timer1Timer();
     void SpeedButton2Click();
     void Einheitausblenden1Click();
@@ -176,29 +170,8 @@ public:
     void NeuesGebieteinfgen1Click();
     void VorhandenesGebietlschen1Click();
     void RechentasteClick();
-    void Edit_EingabeKeyUp(int taste, bool ziffernblock);
     void AutomatischesRechnen1Click();
-    void Wertkopieren1Click();
-    void Kopieren1Click();
-    void Werteinfgen1Click();
-    void WissenschaZahlenanzeige1Click();
-    void Fliekommaanzeige1Click();
-    void Beenden1Click();
     void Index1Click();
-    void ber1Click();
-    void Vorsatzzeichen1Click();
-    void ChemischeElemente1Click();
-    void PhysikalischeKonstanten1Click();
-    void Stoffdaten1Click();
-    void DiverseDaten1Click();
-    void Ravento1Click();
-
-    int MarkierteZeile() const { return sitzung_.markiert(); }
-    void InfopanelFuellen();
-    void GewaehlteEinheitZeigen();
-    void ErgebnisUeberschriftZeigen();
-    void ErgebnisUeberschriftLoeschen();
-    void Ergebnisse_anzeigen();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -207,7 +180,31 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    // The converter for the current category; reports input errors itself.
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void ListBoxEinheitClick();
+    void Edit_EingabeKeyUp(int taste, bool ziffernblock);
+    void Wertkopieren1Click();
+    void Kopieren1Click();
+    void Werteinfgen1Click();
+    void WissenschaZahlenanzeige1Click();
+    void Fliekommaanzeige1Click();
+    void Beenden1Click();
+    void ber1Click();
+    void Vorsatzzeichen1Click();
+    void ChemischeElemente1Click();
+    void PhysikalischeKonstanten1Click();
+    void Stoffdaten1Click();
+    void DiverseDaten1Click();
+    void Ravento1Click();
+
+    void InfopanelFuellen();
+    void GewaehlteEinheitZeigen();
+    void ErgebnisUeberschriftZeigen();
+    void ErgebnisUeberschriftLoeschen();
+    void Ergebnisse_anzeigen();
+    // The session calculates; the window shows the results, then the reports, then reloads.
     void rechnen();
     void SteuerelementeAnlegen();
     void DialogeAnlegen();
@@ -219,6 +216,9 @@ private:
     void Zeige(const TBerichte& berichte, QWidget* eltern);
     void Zeige(const TBerichte& berichte) { Zeige(berichte, this); }
     TSitzung sitzung_;
+    TEinheitenModell* Einheitenmodell = nullptr;
+    int Blinkzaehler = 0;
+    bool Blinkphase = true;
     bool gezeigt_ = false;
 };
 

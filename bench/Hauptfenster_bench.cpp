@@ -1,11 +1,9 @@
-// The main window over synthetic categories of 387, 10,000 and 50,000 units (offscreen): a calculation through
+// The unit list over synthetic categories of 387, 10,000 and 50,000 units (offscreen): a calculation through
 // session and model with the list redraw it causes, and a switch of category.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -14,9 +12,10 @@
 #include <string>
 
 #include "app/Meldung.h"
-#include "app/Qnt01.h"
 #include "data/Einheit.h"
+#include "list/Sitzung.h"
 #include "list/widgets/EinheitenModell.h"
+#include "list/widgets/ZeilenDelegate.h"
 
 namespace {
 
@@ -48,11 +47,14 @@ void datendatei(const std::string& pfad, int anzahl) {
     }
 }
 
-// A data folder with two ordinary categories of `anzahl` units each, and the window started on the first.
+// A data folder with two ordinary categories of `anzahl` units each, the session opened on the first, and the
+// unit list as the window builds it: model, view and row delegate, shown offscreen.
 struct Umgebung {
     QTemporaryDir ordner;
     QString vorher = QDir::currentPath();
-    std::unique_ptr<qnt::TMyWindow> w;
+    qnt::TSitzung sitzung;
+    std::unique_ptr<qnt::TEinheitenModell> modell;
+    std::unique_ptr<qnt::TEinheitenAnsicht> ansicht;
 
     explicit Umgebung(int anzahl) {
         anwendung();
@@ -63,23 +65,32 @@ struct Umgebung {
             << "5.0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n" << std::string(91, '1') << "\r\n";
         datendatei("A.DAT", anzahl);
         datendatei("B.DAT", anzahl);
-        w = std::make_unique<qnt::TMyWindow>();
-        w->zeigeStart();
+        sitzung.starte();
+        sitzung.oeffne();
+        modell = std::make_unique<qnt::TEinheitenModell>(sitzung);
+        ansicht = std::make_unique<qnt::TEinheitenAnsicht>();
+        ansicht->setModel(modell.get());
+        ansicht->setItemDelegate(new qnt::ZeilenDelegate(sitzung, ansicht.get()));
+        ansicht->setUniformItemSizes(true);
+        ansicht->resize(327, 280);
+        ansicht->show();
+        ansicht->setCurrentRow(sitzung.markiert());
         QApplication::processEvents();
     }
     ~Umgebung() {
-        w.reset();
+        ansicht.reset();
+        modell.reset();
         QDir::setCurrent(vorher);
     }
-    void zeichnen() const { w->ListBoxEinheit->viewport()->repaint(); }
+    void zeichnen() const { ansicht->viewport()->repaint(); }
 };
 
 void Hauptfenster_Rechnung(benchmark::State& state) {
     Umgebung u(static_cast<int>(state.range(0)));
-    u.w->Edit_Eingabe->setText(QStringLiteral("123,456"));
-    u.w->MarkiereZeile(17);
+    u.sitzung.markiere(17);
     for (auto _ : state) {
-        u.w->RechentasteClick();
+        benchmark::DoNotOptimize(u.sitzung.rechne("123,456"));
+        u.modell->ergebnisseGeaendert();
         u.zeichnen();
     }
 }
@@ -90,8 +101,9 @@ void Hauptfenster_Gebietswechsel(benchmark::State& state) {
     int gebiet = 0;
     for (auto _ : state) {
         gebiet = 1 - gebiet;
-        u.w->ComboBox1->setCurrentIndex(gebiet);
-        u.w->ComboBox1Change();
+        benchmark::DoNotOptimize(u.sitzung.waehleGebiet(gebiet));
+        u.modell->neuAufbauen();
+        u.ansicht->setCurrentRow(u.sitzung.markiert());
         u.zeichnen();
     }
 }

@@ -1,5 +1,7 @@
 #include "list/widgets/EinheitenModell.h"
 
+#include <algorithm>
+
 #include "app/Text.h"
 #include "list/Sitzung.h"
 
@@ -53,6 +55,18 @@ void TEinheitenAnsicht::setCurrentRow(int zeile) {
 void TEinheitenAnsicht::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) {
     QListView::currentChanged(aktuell, vorher);
     emit currentRowChanged(aktuell.isValid() ? aktuell.row() : -1);
+}
+
+void TEinheitenAnsicht::dataChanged(const QModelIndex& oben, const QModelIndex& unten, const QList<int>& rollen) {
+    const QModelIndex erste = indexAt(QPoint(1, 1));
+    if (!isVisible() || !erste.isValid() || !oben.isValid() || !unten.isValid()) {
+        QListView::dataChanged(oben, unten, rollen);
+        return;
+    }
+    const QModelIndex letzte = indexAt(QPoint(1, viewport()->height() - 1));
+    const int von = std::max(oben.row(), erste.row());
+    const int bis = std::min(unten.row(), letzte.isValid() ? letzte.row() : unten.row());
+    if (von <= bis) QAbstractItemView::dataChanged(model()->index(von, 0), model()->index(bis, 0), rollen);
 }
 
 } // namespace qnt

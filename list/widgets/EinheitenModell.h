@@ -41,6 +41,9 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
+    // Every row has the same height whatever it shows, so changed rows need no new layout, and only the visible
+    // ones a redraw: the others are drawn from the session when they come into view.
+    void dataChanged(const QModelIndex& oben, const QModelIndex& unten, const QList<int>& rollen = {}) override;
 };
 
 } // namespace qnt

@@ -40,7 +40,7 @@ struct Fensterprobe {
         w().ComboBox1->setCurrentIndex(w().ComboBox1->findText(gebiet));
         w().ComboBox1Change();
     }
-    // The texts of the main window's unit list.
+    // The unit names of the main window's list.
     QStringList liste() const { return einheitennamen(fenster->ListBoxEinheit); }
 };
 
