@@ -2,9 +2,7 @@
 // the buttons, and comes round again; Return answers with the default button.
 #include <QtTest>
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -15,7 +13,6 @@
 
 #include "Testhilfe.h"
 #include "app/Qnt01.h"
-#include "list/widgets/Landdlg.h"
 #include "maintain/widgets/E_ein_wa.h"
 #include "maintain/widgets/E_ein_wz.h"
 #include "maintain/widgets/E_einfue.h"
@@ -23,9 +20,6 @@
 #include "maintain/widgets/Fa_aenwa_neu.h"
 #include "maintain/widgets/Fa_aenwz.h"
 #include "maintain/widgets/GebietNeuDialog.h"
-#include "reference/widgets/DivDaten.h"
-#include "reference/widgets/Stoffdaten.h"
-#include "reference/widgets/TabListe.h"
 #include "search/widgets/Suchdlg.h"
 
 using namespace qnt;
@@ -44,90 +38,42 @@ struct Fall {
     std::function<Tabfolge(TMyWindow&)> folge;
 };
 
+Tabfolge tf(QDialog* d, QPushButton* standard, std::vector<QWidget*> felder) {
+    return {d, std::move(felder), standard};
+}
+
+// clang-format off
 const std::vector<Fall>& faelle() {
     static const std::vector<Fall> alle{
-        {"eigene Einheit", "Länge",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.Dlg_eigene_einfuegen;
-             return {d,
-                     {d->Edit_Name, d->Edit_Kurzzeichen, d->ComboBox_Land, d->Edit_SonstigeNamen,
-                      d->Edit_Einsatzgebiet, d->Edit_Faktor, d->OKBtn, d->CancelBtn},
-                     d->OKBtn};
-         }},
-        {"eigene Währung", "Währungen",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.Dlg_eigene_einfuegen_Waehrung;
-             return {d,
-                     {d->Edit_Name, d->Edit_Kurzzeichen, d->ComboBox_Land, d->Edit_CaWert, d->Edit_Stand,
-                      d->Edit_Faktor, d->OKBtn, d->CancelBtn},
-                     d->OKBtn};
-         }},
-        {"eigene Weltzeit", "Weltzeit",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.Dlg_eigene_einfuegen_WZ;
-             return {d,
-                     {d->Edit_Name, d->Edit_Kurzzeichen, d->ComboBox_Land, d->Edit_Sommerzeit, d->Edit_Faktor,
-                      d->OKBtn, d->CancelBtn},
-                     d->OKBtn};
-         }},
-        {"Faktor", "Länge",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.Faktor_aendern;
-             return {d, {d->Edit_Faktor, d->OKBtn, d->CancelBtn}, d->OKBtn};
-         }},
-        {"Faktor Weltzeit", "Weltzeit",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.Faktor_aendern_Weltzeit;
-             return {d, {d->Edit_Minuten, d->Edit_Sommerzeit, d->OKBtn, d->CancelBtn}, d->OKBtn};
-         }},
-        // The walk starts below the table; "Nach Einheit sortieren" is disabled while the table is
-        // sorted by unit.
-        {"Kurstabelle", "Währungen",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.Faktor_aender_Waehrung_neu;
-             return {
-                 d,
-                 {d->BitBtn_Land, d->BitBtn_Kurse, d->BitBtn_Speichern, d->BitBtn_Abbrechen, d->StringGrid1},
-                 d->BitBtn_Speichern};
-         }},
-        {"neues Gebiet", "Länge",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.GebietNeuDlg;
-             return {d,
-                     {d->EditName, d->EditGrundeinheit, d->EditKurzzeichen, d->EditWeitereNamen,
-                      d->EditEinsatzgebiet, d->ComboBoxLand, d->MemoInfo, d->EditDateiname, d->BtnEinfuegen,
-                      d->BtnAbbrechen},
-                     d->BtnEinfuegen};
-         }},
+        {"eigene Einheit", "Länge", [](TMyWindow& w) { auto* d = w.Dlg_eigene_einfuegen;
+            return tf(d, d->OKBtn, {d->Edit_Name, d->Edit_Kurzzeichen, d->ComboBox_Land, d->Edit_SonstigeNamen,
+                                    d->Edit_Einsatzgebiet, d->Edit_Faktor, d->OKBtn, d->CancelBtn}); }},
+        {"eigene Währung", "Währungen", [](TMyWindow& w) { auto* d = w.Dlg_eigene_einfuegen_Waehrung;
+            return tf(d, d->OKBtn, {d->Edit_Name, d->Edit_Kurzzeichen, d->ComboBox_Land, d->Edit_CaWert,
+                                    d->Edit_Stand, d->Edit_Faktor, d->OKBtn, d->CancelBtn}); }},
+        {"eigene Weltzeit", "Weltzeit", [](TMyWindow& w) { auto* d = w.Dlg_eigene_einfuegen_WZ;
+            return tf(d, d->OKBtn, {d->Edit_Name, d->Edit_Kurzzeichen, d->ComboBox_Land, d->Edit_Sommerzeit,
+                                    d->Edit_Faktor, d->OKBtn, d->CancelBtn}); }},
+        {"Faktor", "Länge", [](TMyWindow& w) { auto* d = w.Faktor_aendern;
+            return tf(d, d->OKBtn, {d->Edit_Faktor, d->OKBtn, d->CancelBtn}); }},
+        {"Faktor Weltzeit", "Weltzeit", [](TMyWindow& w) { auto* d = w.Faktor_aendern_Weltzeit;
+            return tf(d, d->OKBtn, {d->Edit_Minuten, d->Edit_Sommerzeit, d->OKBtn, d->CancelBtn}); }},
+        // The walk starts below the table; "Nach Einheit sortieren" is disabled while sorted by unit.
+        {"Kurstabelle", "Währungen", [](TMyWindow& w) { auto* d = w.Faktor_aender_Waehrung_neu;
+            return tf(d, d->BitBtn_Speichern, {d->BitBtn_Land, d->BitBtn_Kurse, d->BitBtn_Speichern,
+                                               d->BitBtn_Abbrechen, d->StringGrid1}); }},
+        {"neues Gebiet", "Länge", [](TMyWindow& w) { auto* d = w.GebietNeuDlg;
+            return tf(d, d->BtnEinfuegen, {d->EditName, d->EditGrundeinheit, d->EditKurzzeichen,
+                                           d->EditWeitereNamen, d->EditEinsatzgebiet, d->ComboBoxLand,
+                                           d->MemoInfo, d->EditDateiname, d->BtnEinfuegen, d->BtnAbbrechen}); }},
         // Only the checked button of each radio group takes the focus; "Gehe zu" waits for a hit.
-        {"Suche", "Länge",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.Such_Dialog;
-             return {d,
-                     {d->Edit1, d->RadioBestandteil, d->ListBox1, d->OKBtn, d->CancelBtn, d->RadioName},
-                     d->OKBtn};
-         }},
-        // The country boxes in columns, each read from top to bottom.
-        {"Länder", "Länge",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.Laender_Dlg;
-             std::vector<QWidget*> f(d->CheckBox.begin() + 1, d->CheckBox.end());
-             f.insert(f.end(), {d->BitBtn1, d->BitBtn2, d->OKBtn, d->CancelBtn});
-             return {d, f, d->OKBtn};
-         }},
-        {"Stoffdaten", "Länge",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.StoffdatenDlg;
-             return {d, {d->ComboBox1, d->ListBox1, d->Button1}, d->Button1};
-         }},
-        {"Diverse Daten", "Länge",
-         [](TMyWindow& w) -> Tabfolge {
-             auto* d = w.DivDatenDlg;
-             return {d, {d->ComboBox1, d->ListBox1, d->Button1}, d->Button1};
-         }},
+        {"Suche", "Länge", [](TMyWindow& w) { auto* d = w.Such_Dialog;
+            return tf(d, d->OKBtn, {d->Edit1, d->RadioBestandteil, d->ListBox1, d->OKBtn, d->CancelBtn,
+                                    d->RadioName}); }},
     };
     return alle;
 }
+// clang-format on
 
 } // namespace
 
@@ -136,8 +82,8 @@ class tst_Tabfolge : public QObject {
 private slots:
     void tabUndReturn_data() {
         QTest::addColumn<int>("fall");
-        for (int i = 0; i < static_cast<int>(faelle().size()); ++i)
-            QTest::newRow(faelle()[static_cast<std::size_t>(i)].name) << i;
+        for (std::size_t i = 0; i < faelle().size(); ++i)
+            QTest::newRow(faelle()[i].name) << static_cast<int>(i);
     }
     void tabUndReturn() {
         QFETCH(int, fall);
