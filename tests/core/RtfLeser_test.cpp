@@ -40,13 +40,11 @@ TEST(RtfLeser, TextDerDokumente) {
         std::string text;
     };
     const Fall faelle[] = {
-        {"einfacher Text", "{\\rtf1 Hallo}", "Hallo"},
-        {"ohne Kopf als Klartext", "Nur Text", "Nur Text"},
+        {"einfacher Text", "{\\rtf1 Hallo}", "Hallo"}, {"ohne Kopf als Klartext", "Nur Text", "Nur Text"},
         {"Kopf, Tabellen und Info unsichtbar", dok("\\pard Inhalt\\par"), "Inhalt"},
         {"Absaetze", "{\\rtf1 a\\par b\\par}", "a|b"},
         {"leerer Absatz dazwischen", "{\\rtf1 a\\par\\par b}", "a||b"},
-        {"Zeilenumbruch im Absatz", "{\\rtf1 a\\line b}", "a\nb"},
-        {"Tabulator", "{\\rtf1 a\\tab b}", "a\tb"},
+        {"Zeilenumbruch im Absatz", "{\\rtf1 a\\line b}", "a\nb"}, {"Tabulator", "{\\rtf1 a\\tab b}", "a\tb"},
         {"Zeilenenden der Datei zaehlen nicht", "{\\rtf1 a\r\nb\nc}", "abc"},
         {"Backslash vor Zeilenende ist Absatz", "{\\rtf1 a\\\r\nb}", "a|b"},
         {"Klammern und Backslash maskiert", "{\\rtf1 \\{x\\} \\\\}", "{x} \\"},
@@ -90,10 +88,8 @@ TEST(RtfLeser, TextDerDokumente) {
         {"abgeschnitten im Hex", "{\\rtf1 a\\'4", "a"},
         {"abgeschnitten nach Hex-Anfang", "{\\rtf1 a\\'", "a"},
         {"abgeschnitten nach Backslash", "{\\rtf1 a\\", "a"},
-        {"abgeschnittenes Steuerwort", "{\\rtf1 a\\u", "a"},
-        {"kaputtes Hex", "{\\rtf1 a\\'zzb}", "azzb"},
-        {"nur oeffnende Klammern", "{{{{{{", ""},
-        {"leer", "", ""},
+        {"abgeschnittenes Steuerwort", "{\\rtf1 a\\u", "a"}, {"kaputtes Hex", "{\\rtf1 a\\'zzb}", "azzb"},
+        {"nur oeffnende Klammern", "{{{{{{", ""}, {"leer", "", ""},
         {"Binaerlaenge ueber das Ende", "{\\rtf1 a\\bin999999 xyz", "a"},
         {"riesiger Parameter", "{\\rtf1 \\fs99999999999999999999 a\\u99999999999 ?b}",
          "a\xEF\xBF\xBD"

@@ -113,10 +113,8 @@ TEST(Zahlensysteme, SchreibtDenWertInJederSchreibweise) {
         {"Kleinster", 1, "-2147483648", "Zahl zu gro\xDF", "-2147483648", "80000000", "20000000000",
          "Zahl zu klein"},
         // An empty input reads as 0 in every notation with a digit check, hexadecimal included.
-        {"HexLeer", 2, "", "0", "0", "0", "0", ""},
-        {"BinaerNurBlanks", 0, "   ", "0", "0", "0", "0", ""},
-        {"OktalLeer", 3, "", "0", "0", "0", "0", ""},
-        {"RoemischLeer", 4, "", "0", "0", "0", "0", ""},
+        {"HexLeer", 2, "", "0", "0", "0", "0", ""}, {"BinaerNurBlanks", 0, "   ", "0", "0", "0", "0", ""},
+        {"OktalLeer", 3, "", "0", "0", "0", "0", ""}, {"RoemischLeer", 4, "", "0", "0", "0", "0", ""},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -137,9 +135,7 @@ TEST(Zahlensysteme, NichtKanonischeRoemischeZahlMeldetNachDenErgebnissen) {
         const char* dez;
         const char* roem;
     } faelle[] = {{"IM", "999", "CMXCIX"},
-                  {"IIII", "4", "IV"},
-                  {"IIX", "10", "X"},
-                  {" VV ", "10", "X"},
+                  {"IIII", "4", "IV"}, {"IIX", "10", "X"}, {" VV ", "10", "X"},
                   {"MMMMMMMMMMMMMMM", "15000", "Zahl zu gro\xDF"}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.eingabe);
@@ -163,27 +159,10 @@ TEST(Zahlensysteme, RoemischeZahlenBilden) {
         std::int32_t wert;
         const char* text;
     } faelle[] = {
-        {0, ""},
-        {1, "I"},
-        {4, "IV"},
-        {5, "V"},
-        {9, "IX"},
-        {14, "XIV"},
-        {40, "XL"},
-        {49, "XLIX"},
-        {90, "XC"},
-        {400, "CD"},
-        {900, "CM"},
-        {1994, "MCMXCIV"},
-        {3888, "MMMDCCCLXXXVIII"},
-        {3999, "MMMCMXCIX"},
-        {4000, "MMMM"},
-        {9999, "MMMMMMMMMCMXCIX"},
-        {8888, "Zahl zu gro\xDF"},
-        {10000, "Zahl zu gro\xDF"},
-        {-1, "Zahl zu klein"},
-        {INT32_MIN, "Zahl zu klein"},
-        {INT32_MAX, "Zahl zu gro\xDF"},
+        {0, ""}, {1, "I"}, {4, "IV"}, {5, "V"}, {9, "IX"}, {14, "XIV"}, {40, "XL"}, {49, "XLIX"}, {90, "XC"},
+        {400, "CD"}, {900, "CM"}, {1994, "MCMXCIV"}, {3888, "MMMDCCCLXXXVIII"}, {3999, "MMMCMXCIX"},
+        {4000, "MMMM"}, {9999, "MMMMMMMMMCMXCIX"}, {8888, "Zahl zu gro\xDF"}, {10000, "Zahl zu gro\xDF"},
+        {-1, "Zahl zu klein"}, {INT32_MIN, "Zahl zu klein"}, {INT32_MAX, "Zahl zu gro\xDF"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.wert);
@@ -202,23 +181,13 @@ struct Zeitfall {
 
 TEST(Weltzeit, RechnetDieUhrzeitMitTagesmarke) {
     const Zeitfall faelle[] = {
-        {"12:00", 1, -5, "06:00"},
-        {"12:00", 1, 9, "20:00"},
-        {"12:00", 1, 5.5, "16:30"},
-        {"23:30", 1, 9, "07:30 n\xE4. Tag"},
-        {"00:30", 1, -5, "18:30 Vortag"},
-        {"24:00", 1, 1, "00:00"},
-        {"7:5", 1, 1, "07:05"},
-        {"10:75", 1, 1, "11:15"},
-        {"0:1440", 1, 1, "00:00"},
-        {" 9: 05", 0, 0, "09:05"},
-        {"23:59", 0, 0, "23:59"},
-        {"23:59", 0, 1.0 / 60, "00:00 n\xE4. Tag"},
-        {"00:00", 0, -1.0 / 60, "23:59 Vortag"},
-        {"12:00", 0, -3.5, "08:30"},
+        {"12:00", 1, -5, "06:00"}, {"12:00", 1, 9, "20:00"}, {"12:00", 1, 5.5, "16:30"},
+        {"23:30", 1, 9, "07:30 n\xE4. Tag"}, {"00:30", 1, -5, "18:30 Vortag"}, {"24:00", 1, 1, "00:00"},
+        {"7:5", 1, 1, "07:05"}, {"10:75", 1, 1, "11:15"}, {"0:1440", 1, 1, "00:00"},
+        {" 9: 05", 0, 0, "09:05"}, {"23:59", 0, 0, "23:59"}, {"23:59", 0, 1.0 / 60, "00:00 n\xE4. Tag"},
+        {"00:00", 0, -1.0 / 60, "23:59 Vortag"}, {"12:00", 0, -3.5, "08:30"},
         // Offsets 26 hours apart can cross two days.
-        {"23:00", -12, 14, "01:00 +2 Tage"},
-        {"00:30", 14, -12, "22:30 -2 Tage"},
+        {"23:00", -12, 14, "01:00 +2 Tage"}, {"00:30", 14, -12, "22:30 -2 Tage"},
         {"21:00", -12, 14, "23:00 n\xE4. Tag"},
     };
     for (const auto& f : faelle) {
@@ -244,8 +213,7 @@ TEST(Brueche, RechnetZwischenBruchUndDezimalzahl) {
     const Bruchfall faelle[] = {
         {"DreiViertel", 0, "3/4", "  3/4", "  0,7500000000"},
         {"SechsViertel", 0, "6/4", " 1 1/2", "  1,5000000000"},
-        {"AchtViertel", 0, "8/4", " 2", "  2,0000000000"},
-        {"VierViertel", 0, "4/4", " 1", "  1,0000000000"},
+        {"AchtViertel", 0, "8/4", " 2", "  2,0000000000"}, {"VierViertel", 0, "4/4", " 1", "  1,0000000000"},
         {"ZweiViertel", 0, "2/4", "  1/2", "  0,5000000000"},
         {"MitBlanksRingsum", 0, " 3/4 ", "  3/4", "  0,7500000000"},
         {"BlankVorNenner", 0, "3/ 4", "  3/4", "  0,7500000000"},
@@ -316,8 +284,7 @@ TEST(Ueberlauf, EndetMitFehlerBevorEtwasGeschriebenWird) {
         const char* eingabe;
         std::vector<double> faktoren;
     } faelle[] = {
-        {"Faktor: Eingabe", "L\xE4nge", "1e309", {1, 1}},
-        {"Faktor: Produkt", "L\xE4nge", "1e300", {1e10, 1}},
+        {"Faktor: Eingabe", "L\xE4nge", "1e309", {1, 1}}, {"Faktor: Produkt", "L\xE4nge", "1e300", {1e10, 1}},
         {"Faktor: Quotient hinten in der Liste", "L\xE4nge", "1e300", {1, 2, 1e-10}},
         {"Faktor: NaN an der Quelle", "L\xE4nge", "1", {nan, 1}},
         {"Temperatur", kTemperatur, "1e308", {1, 1, 1, 1, 1}},
