@@ -219,16 +219,6 @@ TEST_F(Faktoraendern, SchreibtNurDenFaktorUndDannDenEintrag) {
     EXPECT_EQ(eintrag.Satz, erwartet[1]);
 }
 
-TEST_F(Faktoraendern, FehlschlagLaesstDenEintragUnveraendert) {
-    schreibeSaetze("L.DAT", {satz("Elle", 1, 36, 0.5)});
-    TAusgabetextobject eintrag{satz("Elle", 1, 36, 0.5), 3, {}, {}}; // beyond the end of the file
-    const auto r = aendereFaktor("L.DAT", eintrag, 2);
-    EXPECT_FALSE(r);
-    EXPECT_EQ(r.Meldung, revisionsFehlertext("L.DAT"));
-    EXPECT_EQ(eintrag.Satz.Faktor(), 0.5);
-    EXPECT_EQ(bytesVon("L.DAT"), bytesAus({satz("Elle", 1, 36, 0.5)}));
-}
-
 TEST_F(Faktoraendern, WeltzeitSetztStundenUndSommerzeit) {
     const std::vector<TEinheitSatz> alt{satz("Berlin", 1, 36, 1), satz("Teheran", 1, 60, 3.5)};
     schreibeSaetze("W.DAT", alt);
