@@ -211,17 +211,6 @@ TEST_F(Gebietsordner, AkustikWirdErstesGebietMitErsterBeschreibung) {
     pruefeImGleichschritt();
 }
 
-TEST_F(Gebietsordner, GleicherNameInAndererSchreibungKommtDirektDahinter) {
-    TNeuesGebiet n = akustik();
-    n.Gebietname = "ENERGIE";
-    n.Dateiname = "ENERGIE2";
-    n.Information.clear();
-    EXPECT_EQ(legeGebietAn(gebiete, gebietsinfo, n), 2u);
-    EXPECT_EQ(gebiete[2].Gebietname, "ENERGIE");
-    EXPECT_EQ(gebietsBeschreibung(gebietsinfo, 3), "\r\nENERGIE: \r\nKeine Angaben vorhanden.\r\n");
-    pruefeImGleichschritt();
-}
-
 TEST_F(Gebietsordner, LoeschenDesZweitenVonFuenf) {
     TNeuesGebiet a = akustik();
     legeGebietAn(gebiete, gebietsinfo, a);
