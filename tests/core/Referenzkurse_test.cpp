@@ -56,36 +56,20 @@ INSTANTIATE_TEST_SUITE_P(
     Kursdatei, Lesen,
     ::testing::Values(
         LeseFall{"XmlTaeglich",
-                 "\xEF\xBB\xBF" +
-                     xml("<Cube currency='USD' rate='1.0812'/><Cube currency=\"JPY\" rate=\"162.10\"/>"
-                         "<!-- <Cube currency='XXX' rate='1'/> --><Cube currency='ISK' rate='150'/>"),
-                 "2026-12-04",
-                 {{"USD", 1.0812}, {"JPY", 162.10}, {"ISK", 150}},
-                 ""},
+                 "\xEF\xBB\xBF" + xml("<Cube currency='USD' rate='1.0812'/><Cube currency=\"JPY\" rate=\"162.10\"/>"
+                                       "<!-- <Cube currency='XXX' rate='1'/> --><Cube currency='ISK' rate='150'/>"),
+                 "2026-12-04", {{"USD", 1.0812}, {"JPY", 162.10}, {"ISK", 150}}, ""},
         LeseFall{"XmlMehrereTageNimmtDenErsten",
-                 kXmlKopf +
-                     "<Cube time='2026-12-04'><Cube currency='USD' rate='1.08'/></Cube>"
-                     "<Cube time='2026-12-03'><Cube currency='USD' rate='1.07'/>"
-                     "<Cube currency='GBP' rate='0.85'/></Cube>" +
-                     kXmlFuss,
-                 "2026-12-04",
-                 {{"USD", 1.08}},
-                 ""},
-        LeseFall{"CsvTaeglich",
-                 "Date, USD, JPY, BGN, \r\n04 December 2026, 1.0812, 162.10, N/A, \r\n",
-                 "2026-12-04",
-                 {{"USD", 1.0812}, {"JPY", 162.10}},
-                 ""},
-        LeseFall{"CsvMitIsoDatumNimmtDieErsteZeile",
-                 "Date,USD,CHF\n2026-12-04,1.08,0.94\n2026-12-03,1.07,0.93\n",
-                 "2026-12-04",
-                 {{"USD", 1.08}, {"CHF", 0.94}},
-                 ""},
-        LeseFall{"GleicherKursZweimal",
-                 xml("<Cube currency='USD' rate='1.08'/><Cube currency='USD' rate='1.080'/>"),
-                 "2026-12-04",
-                 {{"USD", 1.08}},
-                 ""},
+                 kXmlKopf + "<Cube time='2026-12-04'><Cube currency='USD' rate='1.08'/></Cube>"
+                            "<Cube time='2026-12-03'><Cube currency='USD' rate='1.07'/><Cube currency='GBP' rate='0.85'/>"
+                            "</Cube>" + kXmlFuss,
+                 "2026-12-04", {{"USD", 1.08}}, ""},
+        LeseFall{"CsvTaeglich", "Date, USD, JPY, BGN, \r\n04 December 2026, 1.0812, 162.10, N/A, \r\n", "2026-12-04",
+                 {{"USD", 1.0812}, {"JPY", 162.10}}, ""},
+        LeseFall{"CsvMitIsoDatumNimmtDieErsteZeile", "Date,USD,CHF\n2026-12-04,1.08,0.94\n2026-12-03,1.07,0.93\n",
+                 "2026-12-04", {{"USD", 1.08}, {"CHF", 0.94}}, ""},
+        LeseFall{"GleicherKursZweimal", xml("<Cube currency='USD' rate='1.08'/><Cube currency='USD' rate='1.080'/>"),
+                 "2026-12-04", {{"USD", 1.08}}, ""},
         LeseFall{"Html", "<!DOCTYPE html><html><body>Not found</body></html>", "", {}, kKeinFormat},
         LeseFall{"Leer", "", "", {}, kKeinFormat},
         LeseFall{"AbgeschnittenesXml", kXmlKopf + "<Cube time='2026-12-04'><Cube currency='USD' rate='1.08'/>", "",
