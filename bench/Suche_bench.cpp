@@ -1,11 +1,14 @@
 // The unit search over the shipped database and over a synthetic one of 100,000 records in 50 files.
 #include <benchmark/benchmark.h>
 
+#include <atomic>
 #include <cstdio>
-#include <filesystem>
-#include <map>
+#include <cstdlib>
+#include <malloc.h>
+#include <new>
 #include <string>
-#include <unistd.h>
+
+#include "Benchhilfe.h"
 
 #include "data/Gebiete.h"
 #include "search/Suche.h"
@@ -14,43 +17,20 @@
 #define QUANTORA_DATEN_DIR "build/test/daten"
 #endif
 
-namespace fs = std::filesystem;
 using namespace qnt;
+using namespace benchhilfe;
+
+// Heap bytes in use and their peak, counted by the replaced global operator new below.
+static std::atomic<std::int64_t> gHeapLebend{0}, gHeapSpitze{0};
+
+static void zaehleHeap(std::int64_t d) {
+    const std::int64_t jetzt = gHeapLebend += d;
+    std::int64_t spitze = gHeapSpitze.load();
+    while (jetzt > spitze && !gHeapSpitze.compare_exchange_weak(spitze, jetzt)) {
+    }
+}
 
 namespace {
-
-// Temporary folders that live as long as the program.
-class Ordner {
-public:
-    ~Ordner() {
-        std::error_code ec;
-        fs::current_path(fs::temp_directory_path(), ec);
-        for (const auto& [name, pfad] : pfade_)
-            fs::remove_all(pfad, ec);
-    }
-    // Creates the folder on first use with `fuelle` run inside it, and makes it the current directory.
-    template <class F> void betrete(const std::string& name, F fuelle) {
-        auto it = pfade_.find(name);
-        if (it == pfade_.end()) {
-            const fs::path p =
-                fs::temp_directory_path() / ("qnt_suche_bench_" + std::to_string(getpid()) + "_" + name);
-            fs::remove_all(p);
-            fs::create_directories(p);
-            fs::current_path(p);
-            fuelle(p);
-            it = pfade_.emplace(name, p).first;
-        }
-        fs::current_path(it->second);
-    }
-
-private:
-    std::map<std::string, fs::path> pfade_;
-};
-
-Ordner& ordner() {
-    static Ordner o;
-    return o;
-}
 
 TGebiete ausgelieferteDatenbank() {
     ordner().betrete("daten", [](const fs::path& p) {
@@ -68,21 +48,8 @@ TGebiete synthetischeDatenbank(int saetze) {
     for (int d = 0; d < kDateien; ++d)
         g.push_back({"Gebiet " + std::to_string(d), "SYN" + std::to_string(d) + ".DAT", "Grundeinheit"});
     ordner().betrete("syn" + std::to_string(saetze), [&](const fs::path&) {
-        for (int d = 0; d < kDateien; ++d) {
-            std::string inhalt;
-            for (int i = d; i < saetze; i += kDateien) {
-                TEinheitSatz s = neuerEigenerSatz();
-                s.setzeLandNr(static_cast<std::uint8_t>(21 + i % 20));
-                s.setzeName("Historische Einheit Nr. " + std::to_string(i));
-                s.setzeKurzzeichen("h" + std::to_string(i % 1000));
-                s.setzeSonstigeNamen("auch Zoll " + std::to_string(i * 7 % 10007));
-                s.setzeFaktor(1.0 + i);
-                inhalt.append(reinterpret_cast<const char*>(s.bytes.data()), kSatzGroesse);
-            }
-            std::FILE* f = std::fopen(g[static_cast<std::size_t>(d)].Dateiname.c_str(), "wb");
-            std::fwrite(inhalt.data(), 1, inhalt.size(), f);
-            std::fclose(f);
-        }
+        for (int d = 0; d < kDateien; ++d)
+            schreibeDatei(g[static_cast<std::size_t>(d)].Dateiname, synthetischeSaetze(saetze / kDateien));
     });
     return g;
 }
@@ -114,19 +81,56 @@ void BM_SucheSynthetisch(benchmark::State& state) {
     state.counters["Saetze/s"] = benchmark::Counter(saetze, benchmark::Counter::kIsIterationInvariantRate);
 }
 
+// A search that every one of 1,000,000 records matches: the heap bytes its hits hold afterwards, and the
+// peak while it runs.
+void BM_MillionTrefferSpeicher(benchmark::State& state) {
+    const TGebiete g = synthetischeDatenbank(1000000);
+    double gehalten = 0, spitze = 0;
+    std::size_t treffer = 0;
+    for (auto _ : state) {
+        const std::int64_t vorher = gHeapLebend.load();
+        gHeapSpitze.store(vorher);
+        auto e = qnt::suche(g, "einheit", Suchart::Name, Namenssuche::Bestandteil);
+        gehalten = static_cast<double>(gHeapLebend.load() - vorher);
+        spitze = static_cast<double>(gHeapSpitze.load() - vorher);
+        treffer = e ? e->Treffer.size() : 0;
+    }
+    if (treffer != 1000000) state.SkipWithError("not every record matched");
+    state.counters["Treffer_MB"] = gehalten / 1e6;
+    state.counters["Spitze_MB"] = spitze / 1e6;
+}
+
 } // namespace
+
+void* operator new(std::size_t n) {
+    void* p = std::malloc(n ? n : 1);
+    if (!p) throw std::bad_alloc();
+    zaehleHeap(static_cast<std::int64_t>(malloc_usable_size(p)));
+    return p;
+}
+void operator delete(void* p) noexcept {
+    if (!p) return;
+    zaehleHeap(-static_cast<std::int64_t>(malloc_usable_size(p)));
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    operator delete(p);
+}
 
 BENCHMARK(BM_SucheAusgeliefert_Bestandteil)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
+    ->MinTime(0.2)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SucheAusgeliefert_Exakt)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
+    ->MinTime(0.2)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SucheAusgeliefert_Abkuerzung)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(9)
+    ->MinTime(0.2)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(BM_SucheSynthetisch)
     ->Unit(benchmark::kMillisecond)
@@ -135,5 +139,7 @@ BENCHMARK(BM_SucheSynthetisch)
     ->Arg(50000)
     ->Arg(100000)
     ->Complexity(benchmark::oN)
-    ->Repetitions(9)
+    ->MinTime(0.2)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
+BENCHMARK(BM_MillionTrefferSpeicher)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);

@@ -112,12 +112,21 @@ bool dateiExistiert(std::string_view name) {
     return stat(std::string(name).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool liesGanzeDatei(std::string_view name, std::string& inhalt) {
+char* Bytepuffer::bereite(std::size_t n) {
+    if (n > kapazitaet_) {
+        daten_ = std::make_unique_for_overwrite<char[]>(n);
+        kapazitaet_ = n;
+    }
+    groesse_ = n;
+    return daten_.get();
+}
+
+bool liesGanzeDatei(std::string_view name, Bytepuffer& inhalt) {
     Datei d;
     if (!d.oeffnen(name, Datei::Modus::Lesen)) return false;
     std::int64_t n = 0;
     if (!d.groesse(n)) return false;
-    inhalt.assign(static_cast<std::size_t>(n), '\0');
+    inhalt.bereite(static_cast<std::size_t>(n));
     if (n > 0 && !d.lies(inhalt.data(), inhalt.size())) return false;
     return d.schliessen();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -59,8 +60,26 @@ bool dateiLoeschen(std::string_view name);
 bool dateiUmbenennen(std::string_view alt, std::string_view neu);
 bool dateiExistiert(std::string_view name);
 
+// Bytes read from a file. Its room is not zero-filled before a read overwrites it, and it is kept for the
+// next read.
+class Bytepuffer {
+public:
+    // Makes the size n; the bytes are undefined until written. Throws std::bad_alloc.
+    char* bereite(std::size_t n);
+    char* data() { return daten_.get(); }
+    const char* data() const { return daten_.get(); }
+    std::size_t size() const { return groesse_; }
+    bool empty() const { return groesse_ == 0; }
+    std::string_view ansicht() const { return {daten_.get(), groesse_}; }
+
+private:
+    std::unique_ptr<char[]> daten_;
+    std::size_t groesse_ = 0;
+    std::size_t kapazitaet_ = 0;
+};
+
 // Whole file as bytes in one read.
-bool liesGanzeDatei(std::string_view name, std::string& inhalt);
+bool liesGanzeDatei(std::string_view name, Bytepuffer& inhalt);
 
 // Replaces the file by a new one through a temporary file and a rename: a failure leaves the old file whole.
 bool schreibeGanzeDateiSicher(std::string_view name, std::string_view inhalt);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <limits>
 
 namespace qnt {
 
@@ -34,11 +35,29 @@ TEinheitSatz neuerEigenerSatz() {
     return s;
 }
 
-bool Datendatei::anzahl(std::int32_t& n) {
+bool Datendatei::anzahl(std::int64_t& n) {
     std::int64_t bytes = 0;
     if (!datei_.groesse(bytes)) return false;
-    n = static_cast<std::int32_t>(bytes / static_cast<std::int64_t>(kSatzGroesse));
+    n = bytes / static_cast<std::int64_t>(kSatzGroesse);
     return true;
+}
+
+bool Datendatei::liesBereich(std::int64_t von, std::int64_t anzahl, Bytepuffer& puffer) {
+    const auto n = static_cast<std::size_t>(anzahl) * kSatzGroesse;
+    ohneSpeichermangel(name(), [&] { return puffer.bereite(n); });
+    return positioniere(von) && (n == 0 || datei_.lies(puffer.data(), n));
+}
+
+bool Datendatei::schreibeBereich(std::int64_t von, const Bytepuffer& puffer) {
+    return positioniere(von) && (puffer.empty() || datei_.schreibe(puffer.data(), puffer.size()));
+}
+
+bool Datendatei::liesAlle(Bytepuffer& puffer) {
+    std::int64_t n = 0;
+    if (!anzahl(n)) return false;
+    // SatzNr is 32-bit: records beyond it could not be named, shown or written back.
+    if (n > std::numeric_limits<std::int32_t>::max()) throw datendateiZuGrossFehler(name());
+    return liesBereich(0, n, puffer);
 }
 
 } // namespace qnt

@@ -2,10 +2,14 @@
 // The 272-byte unit record of a data file and the objects that carry records through the program.
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "data/Dateischicht.h"
+#include "data/Fehler.h"
 
 namespace qnt {
 
@@ -27,7 +31,11 @@ constexpr int Zeitraum = 15;
 // The record is kept as its raw bytes, so reserved and uninterpreted bytes survive every copy.
 class TEinheitSatz {
 public:
-    std::array<std::uint8_t, kSatzGroesse> bytes{};
+    std::array<std::uint8_t, kSatzGroesse> bytes;
+
+    TEinheitSatz() : bytes{} {}
+    // A copy of the record at `satz` (kSatzGroesse bytes read from a data file), without zeroing it first.
+    explicit TEinheitSatz(const char* satz) { std::memcpy(bytes.data(), satz, kSatzGroesse); }
 
     std::uint8_t Angezeigt() const { return bytes[0]; }
     void setzeAngezeigt(std::uint8_t v) { bytes[0] = v; }
@@ -92,18 +100,31 @@ public:
     bool oeffnen(std::string_view name) { return datei_.oeffnen(name, Datei::Modus::LesenSchreiben); }
     bool oeffnenNurLesen(std::string_view name) { return datei_.oeffnen(name, Datei::Modus::Lesen); }
     bool erzeugen(std::string_view name) { return datei_.oeffnen(name, Datei::Modus::Erzeugen); }
-    bool anzahl(std::int32_t& n);
-    bool positioniere(std::int32_t satzNr) { return datei_.positioniere(std::int64_t{satzNr} * kSatzGroesse); }
+    bool anzahl(std::int64_t& n);
+    bool positioniere(std::int64_t satzNr) {
+        return datei_.positioniere(satzNr * std::int64_t{kSatzGroesse});
+    }
     bool lies(TEinheitSatz& s) { return datei_.lies(s.bytes.data(), kSatzGroesse); }
     bool schreibe(const TEinheitSatz& s) { return datei_.schreibe(s.bytes.data(), kSatzGroesse); }
+    // Records von .. von + anzahl - 1 in one read, or written back in one write.
+    bool liesBereich(std::int64_t von, std::int64_t anzahl, Bytepuffer& puffer);
+    bool schreibeBereich(std::int64_t von, const Bytepuffer& puffer);
+    // Every whole record in one read. A file with more records than a SatzNr counts, or than memory
+    // holds, throws LaufzeitFehler (datendateiZuGrossFehler) before `puffer` changes.
+    bool liesAlle(Bytepuffer& puffer);
     bool sync() { return datei_.sync(); }
     bool schliessen() { return datei_.schliessen(); }
     bool offen() const { return datei_.offen(); }
+    const std::string& name() const { return datei_.name(); }
     int oeffnenFehler() const { return datei_.oeffnenFehler(); }
 
 private:
     Datei datei_;
 };
+
+// Runs `f`; running out of memory on the way becomes datendateiZuGrossFehler(datei), so the user is told
+// in German which file could not be loaded.
+template <class F> decltype(auto) ohneSpeichermangel(std::string_view datei, F&& f);
 
 } // namespace qnt
 
@@ -111,4 +132,16 @@ namespace qnt {
 // Name order of the data files: only a-z fold onto A-Z, other bytes compare by code,
 // a prefix is smaller. Negative, zero or positive like strcmp.
 int vergleicheNamen(std::string_view a, std::string_view b);
+} // namespace qnt
+
+namespace qnt {
+template <class F> decltype(auto) ohneSpeichermangel(std::string_view datei, F&& f) {
+    try {
+        return f();
+    } catch (const std::bad_alloc&) {
+        throw datendateiZuGrossFehler(std::string(datei));
+    } catch (const std::length_error&) {
+        throw datendateiZuGrossFehler(std::string(datei));
+    }
+}
 } // namespace qnt

@@ -26,6 +26,9 @@ LaufzeitFehler gleitkommaUeberlaufFehler() { return LaufzeitFehler("Gleitkomma\x
 LaufzeitFehler listenIndexFehler(int index) {
     return LaufzeitFehler("Der Index der Liste \xFC" "berschreitet das Maximum (" + std::to_string(index) + ")");
 }
+LaufzeitFehler datendateiZuGrossFehler(const std::string& dateiname) {
+    return LaufzeitFehler("Die Datei " + dateiname + " ist zu gro\xDF und kann nicht geladen werden!");
+}
 LaufzeitFehler keinIntegerwertFehler(const std::string& text) {
     return LaufzeitFehler("'" + text + "' ist kein g\xFCltiger Integerwert");
 }

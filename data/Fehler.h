@@ -20,6 +20,8 @@ LaufzeitFehler eaFehler(int nummer);                                   // "E/A-F
 LaufzeitFehler oeffnenFehler(int fehlernummer);
 LaufzeitFehler gleitkommaUeberlaufFehler();                            // "Gleitkommaüberlauf"
 LaufzeitFehler listenIndexFehler(int index);      // "Der Index der Liste überschreitet das Maximum (%d)"
+// "Die Datei %s ist zu groß und kann nicht geladen werden!"
+LaufzeitFehler datendateiZuGrossFehler(const std::string& dateiname);
 LaufzeitFehler keinIntegerwertFehler(const std::string& text); // "'%s' ist kein gültiger Integerwert"
 
 } // namespace qnt

@@ -1,5 +1,7 @@
 #include "data/Gebiete.h"
 
+#include <algorithm>
+
 #include "data/Textdatei.h"
 
 namespace qnt {
@@ -21,6 +23,26 @@ std::string ZeilenFeld(std::string_view text, char trenner, int n) {
         }
     }
     return n <= i ? std::string(feld) : std::string();
+}
+
+std::vector<std::string_view> ZeilenFelder(std::string_view text, char trenner, int anzahl) {
+    std::vector<std::string_view> felder;
+    felder.reserve(static_cast<std::size_t>(std::max(anzahl, 0)));
+    std::string_view rest = text;
+    bool weiter = !text.empty();
+    for (int k = 1; k <= anzahl; ++k) {
+        if (!weiter) {
+            felder.emplace_back();
+            continue;
+        }
+        const auto p = rest.find(trenner);
+        felder.push_back(rest.substr(0, p));
+        if (p == std::string_view::npos)
+            weiter = false;
+        else
+            rest.remove_prefix(p + 1);
+    }
+    return felder;
 }
 
 TGebiete zerlegeGebiete(const std::vector<std::string>& zeilen) {
@@ -49,12 +71,13 @@ std::string gebietsinfoAusZeilen(const std::vector<std::string>& zeilen) {
 
 std::vector<std::string> gebietsinfoAlsZeilen(const std::string& gebietsinfo, int anzahl) {
     std::string text;
-    for (int k = 1; k <= anzahl; ++k) {
-        std::string s = ZeilenFeld(gebietsinfo, '*', k);
-        s.erase(s.size() >= 2 ? s.size() - 2 : 0);
-        if (k > 1) s.erase(0, 2);
-        text += s;
-        text += "\r\n*\r\n";
+    text.reserve(gebietsinfo.size() + 8 * static_cast<std::size_t>(std::max(anzahl, 0)));
+    const auto felder = ZeilenFelder(gebietsinfo, '*', anzahl);
+    for (std::size_t k = 0; k < felder.size(); ++k) {
+        std::string_view s = felder[k];
+        s.remove_suffix(std::min<std::size_t>(s.size(), 2));
+        if (k > 0) s.remove_prefix(std::min<std::size_t>(s.size(), 2));
+        text.append(s).append("\r\n*\r\n");
     }
     return zerlegeZeilen(text);
 }

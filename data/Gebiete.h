@@ -20,6 +20,8 @@ inline constexpr std::string_view kGebietDatei = "Gebiet.nfo";
 
 // Field n (1-based) of a text split at a separator; the last field runs to the end.
 std::string ZeilenFeld(std::string_view text, char trenner, int n);
+// Fields 1..anzahl in one pass: element k - 1 is ZeilenFeld(text, trenner, k). Views into `text`.
+std::vector<std::string_view> ZeilenFelder(std::string_view text, char trenner, int anzahl);
 
 TGebiete zerlegeGebiete(const std::vector<std::string>& zeilen);
 std::vector<std::string> gebieteAlsZeilen(const TGebiete& gebiete);

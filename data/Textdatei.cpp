@@ -19,9 +19,9 @@ std::vector<std::string> zerlegeZeilen(std::string_view text) {
 }
 
 bool liesZeilen(std::string_view name, std::vector<std::string>& zeilen) {
-    std::string inhalt;
+    Bytepuffer inhalt;
     if (!liesGanzeDatei(name, inhalt)) return false;
-    zeilen = zerlegeZeilen(inhalt);
+    zeilen = zerlegeZeilen(inhalt.ansicht());
     return true;
 }
 

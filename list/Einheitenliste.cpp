@@ -1,36 +1,68 @@
 #include "list/Einheitenliste.h"
 
+#include <cstring>
+
 #include "data/Fehler.h"
 #include "data/Gebiete.h"
 
 namespace qnt {
 
+namespace {
+// Builds the record right inside the new list entry: a TEinheitSatz made first would be copied once more.
+struct SatzAus {
+    const char* satz;
+    operator TEinheitSatz() const { return TEinheitSatz(satz); }
+};
+} // namespace
+
 bool ladeEinheitenliste(std::string_view dateiname, const TLandAngezeigt& landAngezeigt, TEinheitenliste& liste) {
-    liste.clear();
+    // Reused between loads, as the list is: a category switch then costs no fresh memory.
+    static thread_local Bytepuffer inhalt;
     Datendatei d;
-    std::int32_t n = 0;
-    if (!d.oeffnenNurLesen(dateiname) || !d.anzahl(n)) return false;
-    liste.reserve(static_cast<std::size_t>(n));
-    for (std::int32_t k = 0; k < n; ++k) {
-        TEinheitSatz s;
-        if (!d.lies(s)) return false;
-        const int land = s.LandNr();
+    if (!d.oeffnenNurLesen(dateiname)) {
+        liste.clear();
+        return false;
+    }
+    const bool gelesen = d.liesAlle(inhalt);
+    const std::size_t n = gelesen ? inhalt.size() / kSatzGroesse : 0;
+    if (liste.capacity() < n) {
+        TEinheitenliste neu;
+        ohneSpeichermangel(dateiname, [&] { neu.reserve(n); });
+        liste.swap(neu);
+    }
+    liste.clear();
+    if (!gelesen) return false;
+    for (std::size_t k = 0; k < n; ++k) {
+        const char* satz = inhalt.data() + k * kSatzGroesse;
+        const int land = static_cast<std::uint8_t>(satz[8]);
         const bool landSichtbar =
             land < 1 || land > kLaenderAnzahl || landAngezeigt[static_cast<std::size_t>(land)];
-        if (s.Angezeigt() == 1 && landSichtbar) liste.push_back({s, k, {}, {}});
+        if (satz[0] != 1 || !landSichtbar) continue;
+        liste.emplace_back(SatzAus{satz}, static_cast<std::int32_t>(k));
     }
-    d.schliessen();
-    return true;
+    return d.schliessen();
 }
 
 void sortiereNachLand(TEinheitenliste& liste) {
+    // One stable counting pass: countries 1..91 in order, then every number outside them, each group
+    // in its previous order.
+    constexpr int kAusserhalb = kLaenderAnzahl + 1;
+    const auto gruppe = [](const TAusgabetextobject& e) {
+        const int land = e.Satz.LandNr();
+        return land >= 1 && land <= kLaenderAnzahl ? land : kAusserhalb;
+    };
+    std::array<std::size_t, kAusserhalb + 2> beginn{};
+    for (const auto& e : liste)
+        ++beginn[static_cast<std::size_t>(gruppe(e)) + 1];
+    for (std::size_t g = 1; g < beginn.size(); ++g)
+        beginn[g] += beginn[g - 1];
+    std::vector<std::size_t> quelle(liste.size());
+    for (std::size_t i = 0; i < liste.size(); ++i)
+        quelle[beginn[static_cast<std::size_t>(gruppe(liste[i]))]++] = i;
     TEinheitenliste neu;
     neu.reserve(liste.size());
-    for (int c = 1; c <= kLaenderAnzahl; ++c)
-        for (auto& e : liste)
-            if (e.Satz.LandNr() == c) neu.push_back(std::move(e));
-    for (auto& e : liste)
-        if (e.Satz.LandNr() < 1 || e.Satz.LandNr() > kLaenderAnzahl) neu.push_back(std::move(e));
+    for (const std::size_t i : quelle)
+        neu.push_back(std::move(liste[i]));
     liste = std::move(neu);
 }
 

@@ -13,12 +13,13 @@ namespace qnt {
 
 using TEinheitenliste = std::vector<TAusgabetextobject>;
 
-// Records shown (Angezeigt 1) whose country is shown, in file order. False when the file could not be
-// opened or read; the entries read before the failure stay in `liste`.
+// Records shown (Angezeigt 1) whose country is shown, in file order, from one read of the file. False
+// (and `liste` empty) when the file could not be opened or read. A file too large to load throws
+// LaufzeitFehler naming it (datendateiZuGrossFehler) before `liste` changes.
 // Records with a LandNr outside 1..91 are listed (nothing hides them) and sort after every country.
 bool ladeEinheitenliste(std::string_view dateiname, const TLandAngezeigt& landAngezeigt, TEinheitenliste& liste);
 
-// Stable regrouping by LandNr 1..91.
+// Stable regrouping by LandNr 1..91, in one pass.
 void sortiereNachLand(TEinheitenliste& liste);
 
 // Sets byte 0 of record `satzNr` to 0, nothing else. Throws LaufzeitFehler on an I/O error; one that

@@ -110,7 +110,13 @@ TBerichte TSitzung::listeLaden() {
     if (!gebietGewaehlt()) return {};
     TBerichte b;
     const std::string d = datei();
-    if (!ladeEinheitenliste(d, LandAngezeigt, liste_)) b.push_back({Berichtsart::Fehler, datendateiMeldung(d)});
+    try {
+        if (!ladeEinheitenliste(d, LandAngezeigt, liste_))
+            b.push_back({Berichtsart::Fehler, datendateiMeldung(d)});
+    } catch (const LaufzeitFehler& f) {
+        // A file too large to load is named in the box; the category then lists no units.
+        b.push_back({Berichtsart::Fehler, f.what()});
+    }
     if (!sortAlphabet_) qnt::sortiereNachLand(liste_);
     return b;
 }

@@ -60,31 +60,33 @@ std::string mitCrLf(std::string_view text) {
 }
 
 // The text of each description without the line ends around it.
-std::vector<std::string> beschreibungen(const std::string& gebietsinfo, int anzahl) {
-    std::vector<std::string> v;
-    for (int k = 1; k <= anzahl; ++k) {
-        std::string s = ZeilenFeld(gebietsinfo, '*', k);
-        s.erase(s.size() >= 2 ? s.size() - 2 : 0);
-        if (k > 1) s.erase(0, 2);
-        v.push_back(std::move(s));
+std::vector<std::string_view> beschreibungen(const std::string& gebietsinfo, int anzahl) {
+    auto v = ZeilenFelder(gebietsinfo, '*', anzahl);
+    for (std::size_t k = 0; k < v.size(); ++k) {
+        v[k].remove_suffix(std::min<std::size_t>(v[k].size(), 2));
+        if (k > 0) v[k].remove_prefix(std::min<std::size_t>(v[k].size(), 2));
     }
     return v;
 }
 
-std::string gebietsinfoAus(const std::vector<std::string>& beschreibungen) {
+std::string gebietsinfoAus(const std::vector<std::string_view>& beschreibungen) {
+    std::size_t groesse = 0;
+    for (const auto b : beschreibungen)
+        groesse += b.size() + 5;
     std::string info;
-    for (const auto& b : beschreibungen)
-        info += b + "\r\n*\r\n";
+    info.reserve(groesse);
+    for (const auto b : beschreibungen)
+        info.append(b).append("\r\n*\r\n");
     return info;
 }
 
 // The index file as it is now, to be put back byte for byte.
 struct Indexsicherung {
     bool gelesen = false;
-    std::string bytes;
+    Bytepuffer bytes;
     Indexsicherung() { gelesen = liesGanzeDatei(kGruppenDatei, bytes); }
     bool zurueck(const TGebiete& gebiete) const {
-        return gelesen ? schreibeGanzeDateiSicher(kGruppenDatei, bytes) : speichereGebiete(gebiete);
+        return gelesen ? schreibeGanzeDateiSicher(kGruppenDatei, bytes.ansicht()) : speichereGebiete(gebiete);
     }
 };
 
@@ -142,7 +144,7 @@ std::string gebietsBeschreibungNeu(const TNeuesGebiet& neu) {
 std::string gebietsinfoMitNeuem(const std::string& gebietsinfo, int anzahl, std::size_t stelle,
                                 std::string_view beschreibung) {
     auto v = beschreibungen(gebietsinfo, anzahl);
-    v.insert(v.begin() + static_cast<std::ptrdiff_t>(std::min(stelle, v.size())), std::string(beschreibung));
+    v.insert(v.begin() + static_cast<std::ptrdiff_t>(std::min(stelle, v.size())), beschreibung);
     return gebietsinfoAus(v);
 }
 

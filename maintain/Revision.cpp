@@ -1,5 +1,6 @@
 #include "maintain/Revision.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "list/Einheitenliste.h"
@@ -46,17 +47,7 @@ Pflegeergebnis fehlschlag(std::string_view datei) {
     return {false, revisionsFehlertext(datei)};
 }
 
-// Reads every whole record of an open file in one read.
-bool liesAlles(Datei& d, std::string& inhalt) {
-    std::int64_t groesse = 0;
-    if (!d.groesse(groesse)) return false;
-    const auto saetze = static_cast<std::size_t>(groesse) / kSatzGroesse;
-    inhalt.assign(saetze * kSatzGroesse, '\0');
-    if (!d.positioniere(0)) return false;
-    return inhalt.empty() || d.lies(inhalt.data(), inhalt.size());
-}
-
-TEinheitSatz satzAus(const std::string& inhalt, std::size_t i) {
+TEinheitSatz satzAus(const Bytepuffer& inhalt, std::size_t i) {
     TEinheitSatz s;
     std::memcpy(s.bytes.data(), inhalt.data() + i * kSatzGroesse, kSatzGroesse);
     return s;
@@ -84,21 +75,23 @@ bool schreibeUndErsetze(std::string_view datei, const std::string& bytes) {
 } // namespace
 
 Pflegeergebnis DatendateiRevidieren(std::string_view datei, TKopierregel regel) {
-    std::string inhalt;
+    Bytepuffer inhalt;
     {
-        Datei d;
-        if (!d.oeffnen(datei, Datei::Modus::LesenSchreiben)) return fehlschlag(datei);
-        const bool gelesen = liesAlles(d, inhalt);
+        Datendatei d;
+        if (!d.oeffnen(datei)) return fehlschlag(datei);
+        const bool gelesen = d.liesAlle(inhalt);
         if (!d.schliessen() || !gelesen) return fehlschlag(datei);
     }
     const std::size_t n = inhalt.size() / kSatzGroesse;
     TSatzAusgabe ausgabe;
-    ausgabe.reserviere(n + 1);
-    for (std::size_t i = 0; i < n; ++i) {
-        const TEinheitSatz s = satzAus(inhalt, i);
-        regel(&s, ausgabe);
-    }
-    regel(nullptr, ausgabe);
+    ohneSpeichermangel(datei, [&] {
+        ausgabe.reserviere(n + 1);
+        for (std::size_t i = 0; i < n; ++i) {
+            const TEinheitSatz s = satzAus(inhalt, i);
+            regel(&s, ausgabe);
+        }
+        regel(nullptr, ausgabe);
+    });
     if (!schreibeUndErsetze(datei, ausgabe.bytes())) return fehlschlag(datei);
     return {};
 }
@@ -112,34 +105,47 @@ Pflegeergebnis SatzAktualisieren(std::string_view datei, const std::vector<std::
                                  const TSatzaenderung& aenderung) {
     Datendatei d;
     if (!d.oeffnen(datei)) return fehlschlag(datei);
-    std::int32_t n = 0;
+    std::int64_t n = 0;
     bool ok = d.anzahl(n);
-    for (std::size_t i = 0; ok && i < satzNrn.size(); ++i) {
-        const std::int32_t nr = satzNrn[i];
-        TEinheitSatz s;
-        ok = nr >= 0 && nr < n && d.positioniere(nr) && d.lies(s) && d.positioniere(nr);
-        if (ok) {
-            aenderung(s);
-            ok = d.schreibe(s);
-        }
+    // The positions up to the first one outside the file are changed; that one fails the update.
+    std::size_t gueltig = 0;
+    std::int64_t von = n, bis = -1;
+    for (; ok && gueltig < satzNrn.size() && satzNrn[gueltig] >= 0 && satzNrn[gueltig] < n; ++gueltig) {
+        von = std::min<std::int64_t>(von, satzNrn[gueltig]);
+        bis = std::max<std::int64_t>(bis, satzNrn[gueltig]);
     }
-    ok = ok && d.sync();
+    // The span from the first to the last changed record in one read and one write; the records between
+    // go back as read.
+    if (ok && gueltig > 0) {
+        Bytepuffer bereich;
+        ok = d.liesBereich(von, bis - von + 1, bereich);
+        for (std::size_t i = 0; ok && i < gueltig; ++i) {
+            char* ort = bereich.data() + static_cast<std::size_t>(satzNrn[i] - von) * kSatzGroesse;
+            TEinheitSatz s;
+            std::memcpy(s.bytes.data(), ort, kSatzGroesse);
+            aenderung(s);
+            std::memcpy(ort, s.bytes.data(), kSatzGroesse);
+        }
+        ok = ok && d.schreibeBereich(von, bereich) && d.sync();
+    }
+    ok = ok && gueltig == satzNrn.size();
     ok = d.schliessen() && ok;
     if (!ok) return fehlschlag(datei);
     return {};
 }
 
 bool liesSaetze(std::string_view datei, std::vector<TEinheitSatz>& saetze) {
-    std::string inhalt;
-    Datei d;
-    if (!d.oeffnen(datei, Datei::Modus::Lesen)) return false;
-    const bool ok = liesAlles(d, inhalt);
+    Bytepuffer inhalt;
+    Datendatei d;
+    if (!d.oeffnenNurLesen(datei)) return false;
+    const bool ok = d.liesAlle(inhalt);
     if (!d.schliessen() || !ok) return false;
     const std::size_t n = inhalt.size() / kSatzGroesse;
-    saetze.clear();
-    saetze.reserve(n);
+    std::vector<TEinheitSatz> neu;
+    ohneSpeichermangel(datei, [&] { neu.reserve(n); });
     for (std::size_t i = 0; i < n; ++i)
-        saetze.push_back(satzAus(inhalt, i));
+        neu.push_back(satzAus(inhalt, i));
+    saetze = std::move(neu);
     return true;
 }
 

@@ -52,19 +52,22 @@ std::string temporaereDatei(std::string_view datei);
 
 // Rewrites `datei` through the copy rule. The new contents go to the temporary file, which is synced
 // and then renamed over the data file: whatever fails, the data file holds either all old or all new
-// records. A missing or write-protected data file fails before anything is created.
+// records. A missing or write-protected data file fails before anything is created; one too large to load
+// throws LaufzeitFehler naming it (datendateiZuGrossFehler).
 Pflegeergebnis DatendateiRevidieren(std::string_view datei, TKopierregel regel);
 
 // Replaces the whole contents of the existing data file `datei` by `saetze`, safely as above.
 Pflegeergebnis ersetzeDatendatei(std::string_view datei, const TSatzAusgabe& saetze);
 
-// Applies `aenderung` to the records at the given positions, in the given order, in place.
-// A position outside the file fails; records changed before a failure stay changed.
+// Applies `aenderung` to the records at the given positions, in the given order, in place: the span from
+// the first to the last of them is read in one read and written back in one write. A position outside the
+// file fails the update; the positions before it are still changed and written.
 using TSatzaenderung = std::function<void(TEinheitSatz&)>;
 Pflegeergebnis SatzAktualisieren(std::string_view datei, const std::vector<std::int32_t>& satzNrn,
                                  const TSatzaenderung& aenderung);
 
-// Every whole record of a data file, read in one read. False when the file cannot be opened or read.
+// Every whole record of a data file, read in one read. False when the file cannot be opened or read;
+// a file too large to load throws (datendateiZuGrossFehler) and leaves `saetze` as it was.
 bool liesSaetze(std::string_view datei, std::vector<TEinheitSatz>& saetze);
 
 } // namespace qnt

@@ -7,9 +7,9 @@
 namespace qnt {
 
 std::string ladeReferenzdatei(std::string_view name) {
-    std::string inhalt;
+    Bytepuffer inhalt;
     if (!liesGanzeDatei(name, inhalt)) throw dateiNichtOeffnenFehler(std::string(name));
-    return inhalt;
+    return std::string(inhalt.ansicht());
 }
 
 std::vector<std::string> ladeReferenzzeilen(std::string_view name) {

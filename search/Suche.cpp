@@ -55,36 +55,89 @@ std::optional<TSuchergebnis> suche(const TGebiete& gebiete, std::string_view beg
     const bool exakt = art == Suchart::Abkuerzung || namenssuche == Namenssuche::Exakt;
 
     TSuchergebnis ergebnis;
-    std::string inhalt;
+    Bytepuffer inhalt;
     for (std::size_t g = 0; g < gebiete.size(); ++g) {
-        if (!liesGanzeDatei(gebiete[g].Dateiname, inhalt)) {
+        Datendatei d;
+        if (!d.oeffnenNurLesen(gebiete[g].Dateiname) || !d.liesAlle(inhalt) || !d.schliessen()) {
             ergebnis.DateiFehlt = true;
             break;
         }
         const std::size_t n = inhalt.size() / kSatzGroesse;
         for (std::size_t i = 0; i < n; ++i) {
             const char* satz = inhalt.data() + i * kSatzGroesse;
-            const std::string_view name = feld(satz, kName, kap::Name);
-            const std::string_view sonstige = feld(satz, kSonstige, kap::SonstigeNamen);
-            const std::string_view kurz = feld(satz, kKurzzeichen, kap::Kurzzeichen);
-            const auto landNr = static_cast<std::uint8_t>(satz[8]);
-            std::string zeile;
+            Trefferfeld feldTrifft = Trefferfeld::Kurzzeichen;
             if (art == Suchart::Name) {
-                const bool nameTrifft = passt(name, kleinBegriff, exakt);
-                if (!nameTrifft && !passt(sonstige, kleinBegriff, exakt)) continue;
-                zeile.append(nameTrifft ? name : sonstige);
-            } else {
-                if (!passt(kurz, kleinBegriff, true)) continue;
-                zeile.append(kurz).append(" - ").append(name);
+                if (passt(feld(satz, kName, kap::Name), kleinBegriff, exakt))
+                    feldTrifft = Trefferfeld::Name;
+                else if (passt(feld(satz, kSonstige, kap::SonstigeNamen), kleinBegriff, exakt))
+                    feldTrifft = Trefferfeld::SonstigeNamen;
+                else
+                    continue;
+            } else if (!passt(feld(satz, kKurzzeichen, kap::Kurzzeichen), kleinBegriff, true)) {
+                continue;
             }
-            zeile.append(" - ").append(landName(landNr));
-            ergebnis.Zeilen.push_back(std::move(zeile));
-            ergebnis.Treffer.push_back({std::string(name), std::string(kurz), std::string(sonstige),
-                                        static_cast<std::uint8_t>(satz[0]), static_cast<std::int32_t>(g + 1),
-                                        landNr, static_cast<std::int32_t>(i)});
+            ohneSpeichermangel(gebiete[g].Dateiname, [&] {
+                ergebnis.Treffer.push_back({static_cast<std::int32_t>(g + 1), static_cast<std::int32_t>(i),
+                                            static_cast<std::uint8_t>(satz[8]),
+                                            static_cast<std::uint8_t>(satz[0]), feldTrifft});
+            });
         }
     }
     return ergebnis;
+}
+
+std::vector<std::string> trefferZeilen(const TGebiete& gebiete, const std::vector<TSuchobjekt>& treffer) {
+    std::vector<std::string> zeilen(treffer.size());
+    Bytepuffer bereich;
+    for (std::size_t a = 0; a < treffer.size();) {
+        // A run of hits in one category, and the span of records it needs.
+        const std::int32_t gebietNr = treffer[a].GebietNr;
+        std::size_t b = a;
+        std::int32_t von = treffer[a].SatzNr, bis = von;
+        for (; b < treffer.size() && treffer[b].GebietNr == gebietNr; ++b) {
+            von = std::min(von, treffer[b].SatzNr);
+            bis = std::max(bis, treffer[b].SatzNr);
+        }
+        Datendatei d;
+        std::int64_t n = 0;
+        const bool gelesen = gebietNr >= 1 && static_cast<std::size_t>(gebietNr) <= gebiete.size() &&
+                             d.oeffnenNurLesen(gebiete[static_cast<std::size_t>(gebietNr - 1)].Dateiname) &&
+                             d.anzahl(n) && von >= 0 && bis < n && d.liesBereich(von, bis - von + 1, bereich);
+        for (; gelesen && a < b; ++a) {
+            const char* satz =
+                bereich.data() + static_cast<std::size_t>(treffer[a].SatzNr - von) * kSatzGroesse;
+            std::string& zeile = zeilen[a];
+            switch (treffer[a].Feld) {
+            case Trefferfeld::Name:
+                zeile.append(feld(satz, kName, kap::Name));
+                break;
+            case Trefferfeld::SonstigeNamen:
+                zeile.append(feld(satz, kSonstige, kap::SonstigeNamen));
+                break;
+            case Trefferfeld::Kurzzeichen:
+                zeile.append(feld(satz, kKurzzeichen, kap::Kurzzeichen))
+                    .append(" - ")
+                    .append(feld(satz, kName, kap::Name));
+                break;
+            }
+            zeile.append(" - ").append(landName(treffer[a].LandNr));
+        }
+        a = b;
+    }
+    return zeilen;
+}
+
+std::optional<TEinheitSatz> trefferSatz(const TGebiete& gebiete, const TSuchobjekt& treffer) {
+    if (treffer.GebietNr < 1 || static_cast<std::size_t>(treffer.GebietNr) > gebiete.size())
+        return std::nullopt;
+    Datendatei d;
+    std::int64_t n = 0;
+    TEinheitSatz s;
+    if (!d.oeffnenNurLesen(gebiete[static_cast<std::size_t>(treffer.GebietNr - 1)].Dateiname) ||
+        !d.anzahl(n) || treffer.SatzNr < 0 || treffer.SatzNr >= n || !d.positioniere(treffer.SatzNr) ||
+        !d.lies(s))
+        return std::nullopt;
+    return s;
 }
 
 void trefferEinblenden(const TGebiete& gebiete, const TSuchobjekt& treffer) {
@@ -93,7 +146,7 @@ void trefferEinblenden(const TGebiete& gebiete, const TSuchobjekt& treffer) {
     const std::string& datei = gebiete[g].Dateiname;
     Datendatei d;
     if (!d.oeffnen(datei)) throw oeffnenFehler(d.oeffnenFehler());
-    std::int32_t n = 0;
+    std::int64_t n = 0;
     TEinheitSatz s;
     if (!d.anzahl(n) || treffer.SatzNr < 0 || treffer.SatzNr >= n || !d.positioniere(treffer.SatzNr) ||
         !d.lies(s))
@@ -103,10 +156,10 @@ void trefferEinblenden(const TGebiete& gebiete, const TSuchobjekt& treffer) {
         throw eaFehler(101);
 }
 
-std::optional<std::size_t> findeTreffer(const std::vector<TAusgabetextobject>& liste,
-                                        const TSuchobjekt& treffer) {
+std::optional<std::size_t> findeTreffer(const std::vector<TAusgabetextobject>& liste, std::string_view name,
+                                        int landNr) {
     for (std::size_t i = 0; i < liste.size(); ++i)
-        if (liste[i].Satz.Name() == treffer.Name && liste[i].Satz.LandNr() == treffer.LandNr) return i;
+        if (liste[i].Satz.Name() == name && liste[i].Satz.LandNr() == landNr) return i;
     return std::nullopt;
 }
 

@@ -142,8 +142,8 @@ void TSuch_Dialog::trefferZeigen(const TSuchergebnis& ergebnis) {
     ListBox1->clear();
     Trefferliste = ergebnis.Treffer;
     QStringList zeilen;
-    zeilen.reserve(static_cast<qsizetype>(ergebnis.Zeilen.size()));
-    for (const auto& z : ergebnis.Zeilen)
+    zeilen.reserve(static_cast<qsizetype>(Trefferliste.size()));
+    for (const auto& z : trefferZeilen(fenster_.Sitzung().Gebiete, Trefferliste))
         zeilen << qs(z);
     ListBox1->addItems(zeilen);
 }
@@ -195,8 +195,9 @@ void TSuch_Dialog::HelpBtnClick() {
 
     fenster_.GebietWaehlen(treffer.GebietNr - 1);
     // A unit that is no longer listed leaves the first one marked.
-    if (const auto k = findeTreffer(fenster_.Sitzung().liste(), treffer))
-        fenster_.MarkiereZeile(static_cast<int>(*k));
+    if (const auto satz = trefferSatz(fenster_.Sitzung().Gebiete, treffer))
+        if (const auto k = findeTreffer(fenster_.Sitzung().liste(), satz->Name(), treffer.LandNr))
+            fenster_.MarkiereZeile(static_cast<int>(*k));
     accept();
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 #include "PflegeTesthilfe.h"
 #include "data/Cp1252.h"
@@ -10,6 +11,7 @@
 #include "data/Gebiete.h"
 #include "data/Textdatei.h"
 #include "data/Laender.h"
+#include "list/Einheitenliste.h"
 
 namespace fs = std::filesystem;
 using namespace qnt;
@@ -58,7 +60,7 @@ TEST_F(Ordner, DateinamenMitPfadWerdenAbgewiesen) {
         EXPECT_FALSE(d.erzeugen(name)) << name;
         EXPECT_FALSE(dateiLoeschen(name)) << name;
         EXPECT_FALSE(dateiUmbenennen("X", name)) << name;
-        std::string inhalt;
+        Bytepuffer inhalt;
         EXPECT_FALSE(liesGanzeDatei(name, inhalt)) << name;
     }
     EXPECT_EQ(bytesVon("../DRAUSSEN.DAT"), std::string(272, 'a')); // untouched
@@ -102,8 +104,15 @@ TEST(ZeilenFeldTest, Felder) {
         {"a\tb\tc", '\t', 1, "a"}, {"a\tb\tc", '\t', 4, ""}, {"ohne", '\t', 1, "ohne"},
         {"a\tb\tc\td", '\t', 3, "c"}, {"x*y*", '*', 2, "y"}, {"a\t\tc", '\t', 2, ""},
     };
-    for (const auto& f : faelle)
+    for (const auto& f : faelle) {
         EXPECT_EQ(ZeilenFeld(f.text, f.trenner, f.n), f.erwartet) << f.text << " n=" << f.n;
+        // The one-pass split gives every field as the field-by-field search does.
+        const auto felder = ZeilenFelder(f.text, f.trenner, f.n);
+        ASSERT_EQ(felder.size(), static_cast<std::size_t>(f.n));
+        for (int k = 1; k <= f.n; ++k)
+            EXPECT_EQ(felder[static_cast<std::size_t>(k - 1)], ZeilenFeld(f.text, f.trenner, k))
+                << f.text << " k=" << k;
+    }
 }
 
 TEST(Textzeilen, AlleZeilenenden) {
@@ -148,4 +157,37 @@ TEST(Laendertabelle, BelegteUndLeereZeilen) {
     for (int i = 1; i <= kLaenderAnzahl; ++i) belegt += landNrGueltig(i) ? 1 : 0;
     EXPECT_EQ(belegt, 66);
     for (int leer : {0, 6, 20, 41, 49, 59, 92}) EXPECT_FALSE(landNrGueltig(leer)) << leer;
+}
+
+// The regrouping by country in one pass keeps the order of the walk over every country in turn.
+TEST(Laendersortierung, WieEinDurchgangJeLand) {
+    const auto jeLand = [](TEinheitenliste l) {
+        TEinheitenliste neu;
+        for (int c = 1; c <= kLaenderAnzahl; ++c)
+            for (auto& e : l)
+                if (e.Satz.LandNr() == c) neu.push_back(e);
+        for (auto& e : l)
+            if (e.Satz.LandNr() < 1 || e.Satz.LandNr() > kLaenderAnzahl) neu.push_back(e);
+        return neu;
+    };
+    std::mt19937 zufall(17);
+    for (const int laenge : {0, 1, 2, 50, 1000}) {
+        for (const int laender : {1, 3, 256}) { // one country, a few, every byte value (outside 1..91 too)
+            TEinheitenliste liste(static_cast<std::size_t>(laenge));
+            for (std::size_t i = 0; i < liste.size(); ++i) {
+                liste[i].Satz.setzeLandNr(
+                    static_cast<std::uint8_t>(laender == 256 ? zufall() % 256 : 36 + zufall() % laender));
+                liste[i].SatzNr = static_cast<std::int32_t>(i);
+                liste[i].ErgebnisWiss = std::to_string(i);
+            }
+            const TEinheitenliste erwartet = jeLand(liste);
+            sortiereNachLand(liste);
+            ASSERT_EQ(liste.size(), erwartet.size());
+            for (std::size_t i = 0; i < liste.size(); ++i) {
+                EXPECT_EQ(liste[i].SatzNr, erwartet[i].SatzNr)
+                    << laenge << " units, " << laender << " countries, row " << i;
+                EXPECT_EQ(liste[i].ErgebnisWiss, erwartet[i].ErgebnisWiss);
+            }
+        }
+    }
 }

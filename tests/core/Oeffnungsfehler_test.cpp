@@ -48,7 +48,7 @@ TEST_P(Ausblenden, MeldetDieUrsacheUndAendertNichts) {
 
 TEST_P(Ausblenden, SuchtrefferEinblendenEbenso) {
     const TGebiete gebiete{{"L\xE4nge", "L.DAT", "Meter"}};
-    pruefe([&] { trefferEinblenden(gebiete, {"Fuss", "", "", 0, 1, 1, 1}); });
+    pruefe([&] { trefferEinblenden(gebiete, TSuchobjekt{1, 1, 1, 0}); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Oeffnungsfehler, Ausblenden,

@@ -3,13 +3,17 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "PflegeTesthilfe.h"
+#include "data/Fehler.h"
+#include "list/Einheitenliste.h"
 #include "maintain/Revision.h"
+#include "search/Suche.h"
 
 using namespace qnt;
 using namespace pflegetest;
@@ -159,13 +163,20 @@ INSTANTIATE_TEST_SUITE_P(Datendatei, FehlendeOderGeschuetzteDatei,
                                            VerweigerungsFall{"schreibgeschuetzt", true, true}),
                          NachName{});
 
-TEST_F(RevisionImOrdner, AktualisierenDesLetztenSatzesBehaeltDieGroesse) {
-    const std::vector<TEinheitSatz> alt{satz("A", 1), satz("B", 0), satz("C", 0)};
-    schreibeSaetze("D.DAT", alt);
-    ASSERT_TRUE(SatzAktualisieren("D.DAT", {2}, [](TEinheitSatz& s) { s.setzeAngezeigt(1); }));
-    auto erwartet = alt;
-    erwartet[2].setzeAngezeigt(1);
-    EXPECT_EQ(bytesVon("D.DAT"), bytesAus(erwartet)) << "only byte 0 of the last record changes";
+TEST_F(RevisionImOrdner, AktualisierenAendertGenauDieGenanntenSaetze) {
+    const std::vector<TEinheitSatz> alt{satz("A", 1), satz("B", 0), satz("C", 0), satz("D", 0)};
+    // The last record alone, positions out of order, and one position twice (changed twice, in turn).
+    for (const std::vector<std::int32_t>& nrn :
+         {std::vector<std::int32_t>{3}, std::vector<std::int32_t>{2, 0},
+          std::vector<std::int32_t>{1, 3, 1}}) {
+        schreibeSaetze("D.DAT", alt);
+        const auto kippe = [](TEinheitSatz& s) { s.setzeAngezeigt(s.Angezeigt() ^ 1); };
+        ASSERT_TRUE(SatzAktualisieren("D.DAT", nrn, kippe));
+        auto erwartet = alt;
+        for (const auto nr : nrn)
+            kippe(erwartet[static_cast<std::size_t>(nr)]);
+        EXPECT_EQ(bytesVon("D.DAT"), bytesAus(erwartet)) << "only byte 0 of the named records changes";
+    }
 }
 
 TEST_F(RevisionImOrdner, PositionAusserhalbSchlaegtFehlUndVerlaengertNichts) {
@@ -179,6 +190,51 @@ TEST_F(RevisionImOrdner, PositionAusserhalbSchlaegtFehlUndVerlaengertNichts) {
         auto erwartet = std::vector<TEinheitSatz>{satz("A", 1), satz("B", 0)};
         EXPECT_EQ(bytesVon("D.DAT"), bytesAus(erwartet)) << "the record before the failure stays changed";
     }
+}
+
+// 2^31 records (a sparse file, nothing on the disk) are more than a 32-bit SatzNr counts: every whole-file
+// reader refuses the file by name before changing anything, while a single record is still reached.
+TEST_F(RevisionImOrdner, ZuGrosseDateiWirdMitIhremNamenAbgewiesen) {
+    constexpr std::int64_t kSaetze = std::int64_t{1} << 31;
+    schreibeBytes("RIESIG.DAT", "");
+    if (truncate("RIESIG.DAT", kSaetze * static_cast<std::int64_t>(kSatzGroesse)) != 0)
+        GTEST_SKIP() << "no sparse file of that size here";
+    {
+        Datendatei d;
+        std::int64_t n = 0;
+        ASSERT_TRUE(d.oeffnenNurLesen("RIESIG.DAT") && d.anzahl(n));
+        EXPECT_EQ(n, kSaetze);
+    }
+    TEinheitenliste liste{{satz("Elle"), 0, {}, {}}};
+    std::vector<TEinheitSatz> saetze{satz("Fuss")};
+    const TGebiete gebiete{{"Riesig", "RIESIG.DAT", "Einheit"}};
+    const std::pair<const char*, std::function<void()>> leser[] = {
+        {"Einheitenliste", [&] { ladeEinheitenliste("RIESIG.DAT", alleLaenderAngezeigt(), liste); }},
+        {"Saetze", [&] { liesSaetze("RIESIG.DAT", saetze); }},
+        {"Revision", [&] { DatendateiRevidieren("RIESIG.DAT", behalteAngezeigte()); }},
+        {"Suche", [&] { suche(gebiete, "x", Suchart::Name); }},
+    };
+    for (const auto& [name, lies] : leser) {
+        try {
+            lies();
+            ADD_FAILURE() << name << ": no error";
+        } catch (const LaufzeitFehler& f) {
+            EXPECT_STREQ(f.what(), "Die Datei RIESIG.DAT ist zu gro\xDF und kann nicht geladen werden!")
+                << name;
+        }
+    }
+    EXPECT_EQ(liste.size(), 1u);
+    EXPECT_EQ(saetze.size(), 1u);
+    EXPECT_EQ(ordner.dateien(), std::vector<std::string>{"RIESIG.DAT"});
+
+    const auto letzter = static_cast<std::int32_t>(kSaetze - 1);
+    ASSERT_TRUE(SatzAktualisieren("RIESIG.DAT", {letzter}, [](TEinheitSatz& s) { s.setzeAngezeigt(1); }));
+    Datendatei d;
+    TEinheitSatz s;
+    std::int64_t n = 0;
+    ASSERT_TRUE(d.oeffnenNurLesen("RIESIG.DAT") && d.anzahl(n) && d.positioniere(letzter) && d.lies(s));
+    EXPECT_EQ(n, kSaetze);
+    EXPECT_EQ(s.Angezeigt(), 1);
 }
 
 // A failure at each file operation of a revision in turn: the data file holds the old or the new

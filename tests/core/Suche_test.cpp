@@ -39,8 +39,7 @@ protected:
         const auto e = suche(gebiete, begriff, art, n);
         EXPECT_TRUE(e.has_value());
         EXPECT_FALSE(e->DateiFehlt);
-        EXPECT_EQ(e->Zeilen.size(), e->Treffer.size());
-        return e->Zeilen;
+        return trefferZeilen(gebiete, e->Treffer);
     }
 
     TGebiete gebiete;
@@ -87,13 +86,14 @@ TEST_F(Suche, TrefferTragenGebietSatzLandUndAnzeige) {
     const auto e = suche(gebiete, "me", Name, Bestandteil);
     ASSERT_TRUE(e);
     ASSERT_EQ(e->Treffer.size(), 4u);
-    EXPECT_EQ(e->Treffer[0], (TSuchobjekt{"Meile", "mi", "Landmeile", 0, 1, 4, 2}));
-    EXPECT_EQ(e->Treffer[1], (TSuchobjekt{"Meter", "m", "", 1, 1, 1, 3}));
-    EXPECT_EQ(e->Treffer[3], (TSuchobjekt{"Meterzentner", "M", "Meter-Zentner", 1, 2, 36, 1}));
+    EXPECT_EQ(e->Treffer[0], (TSuchobjekt{1, 2, 4, 0, Trefferfeld::Name}));
+    EXPECT_EQ(e->Treffer[1], (TSuchobjekt{1, 3, 1, 1, Trefferfeld::Name}));
+    EXPECT_EQ(e->Treffer[3], (TSuchobjekt{2, 1, 36, 1, Trefferfeld::Name}));
     EXPECT_EQ(e->Treffer[2].SatzNr, 4);
     const auto z = suche(gebiete, "MONAT", Name);
     ASSERT_TRUE(z && z->Treffer.size() == 1);
-    EXPECT_EQ(z->Treffer[0], (TSuchobjekt{"Monat", "M", "", 1, 3, 2, 1}));
+    EXPECT_EQ(z->Treffer[0], (TSuchobjekt{3, 1, 2, 1, Trefferfeld::Name}));
+    EXPECT_EQ(trefferSatz(gebiete, z->Treffer[0])->Name(), "Monat");
     EXPECT_EQ(suche(gebiete, "", Abkuerzung), std::nullopt) << "an empty term searches nothing";
 }
 
@@ -102,7 +102,7 @@ TEST_F(Suche, FehlendeDateiBeendetDieSucheUndBehaeltDieTreffer) {
     const auto e = suche(gebiete, "m", Abkuerzung);
     ASSERT_TRUE(e);
     EXPECT_TRUE(e->DateiFehlt);
-    EXPECT_EQ(e->Zeilen, std::vector<std::string>{"m - Meter - SI-Einheit"})
+    EXPECT_EQ(trefferZeilen(gebiete, e->Treffer), std::vector<std::string>{"m - Meter - SI-Einheit"})
         << "Zeit is not searched any more";
 }
 
@@ -138,8 +138,6 @@ TEST(Suchtreffer, ImListeneintragNachNameUndLand) {
     std::vector<TAusgabetextobject> liste;
     for (auto [name, land] : {std::pair{"Elle", 36}, {"elle", 37}, {"Elle", 37}, {"Elle", 37}})
         liste.push_back({satz(name, 1, static_cast<std::uint8_t>(land)), 0, {}, {}});
-    TSuchobjekt t{"Elle", "", "", 1, 1, 37, 0};
-    EXPECT_EQ(findeTreffer(liste, t), 2u) << "case-sensitive, first of equals";
-    t.LandNr = 50;
-    EXPECT_EQ(findeTreffer(liste, t), std::nullopt);
+    EXPECT_EQ(findeTreffer(liste, "Elle", 37), 2u) << "case-sensitive, first of equals";
+    EXPECT_EQ(findeTreffer(liste, "Elle", 50), std::nullopt);
 }
