@@ -27,6 +27,11 @@ struct Erwartet {
     Erwartet& faktor(double f) { return std::memcpy(b.data() + 68, &f, 8), *this; }
 };
 
+// Shown, marked as the user's own, with country, symbol, name and factor.
+Erwartet eigen(std::uint8_t land, std::string_view kurz, std::string_view name, double f) {
+    return Erwartet{}.byte(0, 1).byte(1, 'j').byte(8, land).text(9, kurz).text(30, name).faktor(f);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- hidden units
@@ -45,12 +50,6 @@ TEST_F(Ausgeblendete, ListeZeigtNameUndLandMitSatzNr) {
     EXPECT_EQ(liste[1].Daten.SatzNr, 3);
     EXPECT_EQ(liste[2].Zeile, "Zoll - ") << "a country outside the table has no name";
     EXPECT_EQ(liste[2].Daten.SatzNr, 4);
-}
-
-TEST_F(Ausgeblendete, FehlendeDateiMeldet) {
-    std::vector<TAusgeblendeteEinheit> liste;
-    EXPECT_FALSE(ladeAusgeblendete("FEHLT.DAT", liste));
-    EXPECT_TRUE(liste.empty());
 }
 
 TEST_F(Ausgeblendete, DreiVonFuenfEinblendenAendertNurByteNull) {
@@ -83,26 +82,18 @@ TEST_F(Ausgeblendete, EinblendenOhneDateiMeldetRevisionsfehler) {
     EXPECT_TRUE(ordner.dateien().empty());
 }
 
-TEST_F(Ausgeblendete, LoeschenOhneAusgeblendeteLaesstDieDateiGleich) {
-    const std::string alt = bytesAus({satz("A"), satz("B")});
-    schreibeBytes("D.DAT", alt);
-    EXPECT_TRUE(loescheAusgeblendete("D.DAT"));
-    EXPECT_EQ(bytesVon("D.DAT"), alt);
-}
-
 TEST_F(Ausgeblendete, LoeschenEntferntAlleNichtAngezeigten) {
     schreibeSaetze("D.DAT", {satz("A", 0), satz("B", 1), satz("C", 2), satz("D", 1)});
     EXPECT_TRUE(loescheAusgeblendete("D.DAT"));
+    EXPECT_EQ(bytesVon("D.DAT"), bytesAus({satz("B"), satz("D")}));
+    EXPECT_TRUE(loescheAusgeblendete("D.DAT")); // nothing hidden: the file stays as it is
     EXPECT_EQ(bytesVon("D.DAT"), bytesAus({satz("B"), satz("D")}));
 }
 
 TEST(AusgeblendeteTexte, NurTemperaturVerweigertDasLoeschen) {
     EXPECT_EQ(loeschVerweigerung(gebietsartVon("Temperatur")),
               "Beim Gebiet \"Temperatur\" k\xF6nnen keine Einheiten gel\xF6scht werden!");
-    for (const char* g : {"temperatur", "Zahlensysteme",
-                          "Br\xFC"
-                          "che",
-                          "Weltzeit", "W\xE4hrungen", "L\xE4nge"})
+    for (const char* g : {"temperatur", "Zahlensysteme", "W\xE4hrungen", "L\xE4nge"})
         EXPECT_EQ(loeschVerweigerung(gebietsartVon(g)), std::nullopt) << g;
     EXPECT_EQ(loeschFrage("L\xE4nge"),
               "Sollen die ausgeblendeten Einheiten des Gebietes \"L\xE4nge\" wirklich aus "
@@ -145,10 +136,6 @@ TEST(Laenderauswahl, SechsundsechzigLaenderInTabellenordnung) {
     const auto& l = laenderAuswahl();
     ASSERT_EQ(l.size(), 66u);
     EXPECT_EQ(landName(l.front()), "SI-Einheit");
-    EXPECT_EQ(std::count(l.begin(), l.end(), 50), 1);
-    EXPECT_EQ(landName(50), "Finnland");
-    EXPECT_EQ(landName(60), "Iran");
-    EXPECT_EQ(landName(4), "Eigene Einheit");
     EXPECT_EQ(gueltigeLandNr(50), 50);
     for (int leer : {0, 6, 41, 59, 92, -1})
         EXPECT_EQ(gueltigeLandNr(leer), kLandEigeneEinheit) << leer;
@@ -157,42 +144,19 @@ TEST(Laenderauswahl, SechsundsechzigLaenderInTabellenordnung) {
 TEST(EigeneEinheit, GewoehnlicherSatzByteFuerByte) {
     const TEinheitSatz s =
         satzEigeneEinheit({"Doppelmeile", "dm", "Meile mal zwei", "Wandern", 50}, 3218.688);
-    const auto e = Erwartet{}
-                       .byte(0, 1)
-                       .byte(1, 'j')
-                       .byte(8, 50)
-                       .text(9, "dm")
-                       .text(30, "Doppelmeile")
-                       .faktor(3218.688)
-                       .text(76, "Meile mal zwei")
-                       .text(143, "Wandern");
+    const auto e = eigen(50, "dm", "Doppelmeile", 3218.688).text(76, "Meile mal zwei").text(143, "Wandern");
     EXPECT_EQ(s.bytes, e.b);
 }
 
 TEST(EigeneEinheit, WaehrungssatzByteFuerByte) {
     const TEinheitSatz s = satzEigeneWaehrung({"Taler", "T", "1.1.2024", "ca. 3 Euro", 36}, 2.5);
-    const auto e = Erwartet{}
-                       .byte(0, 1)
-                       .byte(1, 'j')
-                       .byte(8, 36)
-                       .text(9, "T")
-                       .text(30, "Taler")
-                       .faktor(2.5)
-                       .text(110, "1.1.2024")
-                       .text(212, "ca. 3 Euro");
+    const auto e = eigen(36, "T", "Taler", 2.5).text(110, "1.1.2024").text(212, "ca. 3 Euro");
     EXPECT_EQ(s.bytes, e.b);
 }
 
 TEST(EigeneEinheit, WeltzeitsatzTeiltMinutenDurchSechzig) {
     const TEinheitSatz s = satzEigeneWeltzeit({"Neufundland", "NST", "M\xE4rz bis November", 5}, -90);
-    const auto e = Erwartet{}
-                       .byte(0, 1)
-                       .byte(1, 'j')
-                       .byte(8, 5)
-                       .text(9, "NST")
-                       .text(30, "Neufundland")
-                       .faktor(-1.5)
-                       .text(110, "M\xE4rz bis November");
+    const auto e = eigen(5, "NST", "Neufundland", -1.5).text(110, "M\xE4rz bis November");
     EXPECT_EQ(s.bytes, e.b);
     EXPECT_EQ(satzEigeneWeltzeit({}, 330).Faktor(), 5.5);
 }
@@ -220,21 +184,12 @@ TEST_F(EigeneEinheitEinfuegen, KommtVorDenGleichnamigenGrossgeschriebenen) {
     EXPECT_EQ(bytesVon("L.DAT"), bytesAus({neu, satz("Meile"), satz("Millimeter")}));
 }
 
-TEST_F(EigeneEinheitEinfuegen, FehlendeDateiMeldetUndLegtNichtsAn) {
-    const auto r = fuegeEinheitEin("L.DAT", satzEigeneEinheit({}, 1));
-    EXPECT_FALSE(r);
-    EXPECT_EQ(r.Meldung, revisionsFehlertext("L.DAT"));
-    EXPECT_TRUE(ordner.dateien().empty());
-}
-
 // ---------------------------------------------------------------- factor changes
 
 TEST(Faktortext, SiebzehnZeichenMitNeunStellen) {
     const std::pair<double, const char*> faelle[] = {
-        {1, " 1,00000000E+0000"},           {1000, " 1,00000000E+0003"},
-        {0.0254, " 2,54000000E-0002"},      {0.0025, " 2,50000000E-0003"},
-        {-0.0025, "-2,50000000E-0003"},     {-1609.344, "-1,60934400E+0003"},
-        {0, " 0,00000000E+0000"},           {-0.0, " 0,00000000E+0000"},
+        {1000, " 1,00000000E+0003"},        {0.0025, " 2,50000000E-0003"},
+        {-1609.344, "-1,60934400E+0003"},   {-0.0, " 0,00000000E+0000"},
         {1.234567894, " 1,23456789E+0000"}, {1.234567896, " 1,23456790E+0000"}, // ninth digit rounded
         {9.9999999996, " 1,00000000E+0001"}, {1.5e-300, " 1,50000000E-0300"},  // rounding raises the exponent
         {-1.7976931348623157e308, "-1,79769313E+0308"}, {4.9406564584124654e-324, " 4,94065646E-0324"},
@@ -242,31 +197,11 @@ TEST(Faktortext, SiebzehnZeichenMitNeunStellen) {
     for (const auto& [faktor, text] : faelle) EXPECT_EQ(faktorText(faktor), text) << faktor;
 }
 
-namespace {
-// Stand-in for the input field's decimal parse: comma or point, nothing after the number.
-std::optional<double> lies(std::string_view t) {
-    std::string s(t);
-    for (char& c : s)
-        if (c == ',') c = '.';
-    if (s.empty()) return std::nullopt;
-    char* ende = nullptr;
-    const double v = std::strtod(s.c_str(), &ende);
-    if (*ende != '\0') return std::nullopt;
-    return v;
-}
-} // namespace
-
-TEST(Faktortext, UnveraendertZurueckgelesenVerliertNurStellenNachDerNeunten) {
-    EXPECT_EQ(lies(faktorText(1000)), 1000.0);
-    EXPECT_EQ(lies(faktorText(0.0254)), 0.0254);
-    EXPECT_EQ(lies(faktorText(1.23456789123)), 1.23456789);
-}
-
 // Whole minutes, halves to the even number.
 TEST(Minutentext, GanzeMinutenHalbeZurGeradenZahl) {
     const std::pair<double, const char*> faelle[] = {
-        {-3.5, "-210"}, {5.5, "330"},       {30.5 / 60, "30"}, {31.5 / 60, "32"},  {-30.5 / 60, "-30"},
-        {2.5 / 60, "2"}, {-0.5 / 60, "0"}, {0, "0"},          {12, "720"},        {5.75 + 0.004, "345"},
+        {-3.5, "-210"}, {30.5 / 60, "30"}, {31.5 / 60, "32"}, {-30.5 / 60, "-30"}, {-0.5 / 60, "0"},
+        {5.75 + 0.004, "345"},
     };
     for (const auto& [stunden, text] : faelle) EXPECT_EQ(minutenText(stunden), text) << stunden;
 }
@@ -284,16 +219,6 @@ TEST_F(Faktoraendern, SchreibtNurDenFaktorUndDannDenEintrag) {
     EXPECT_EQ(eintrag.Satz, erwartet[1]);
 }
 
-TEST_F(Faktoraendern, FehlschlagLaesstDenEintragUnveraendert) {
-    schreibeSaetze("L.DAT", {satz("Elle", 1, 36, 0.5)});
-    TAusgabetextobject eintrag{satz("Elle", 1, 36, 0.5), 3, {}, {}}; // beyond the end of the file
-    const auto r = aendereFaktor("L.DAT", eintrag, 2);
-    EXPECT_FALSE(r);
-    EXPECT_EQ(r.Meldung, revisionsFehlertext("L.DAT"));
-    EXPECT_EQ(eintrag.Satz.Faktor(), 0.5);
-    EXPECT_EQ(bytesVon("L.DAT"), bytesAus({satz("Elle", 1, 36, 0.5)}));
-}
-
 TEST_F(Faktoraendern, WeltzeitSetztStundenUndSommerzeit) {
     const std::vector<TEinheitSatz> alt{satz("Berlin", 1, 36, 1), satz("Teheran", 1, 60, 3.5)};
     schreibeSaetze("W.DAT", alt);
@@ -306,11 +231,4 @@ TEST_F(Faktoraendern, WeltzeitSetztStundenUndSommerzeit) {
     EXPECT_EQ(bytesVon("W.DAT"), bytesAus(erwartet));
     EXPECT_EQ(eintrag.Satz, erwartet[1]);
     EXPECT_EQ(eintrag.Satz.Uebersetzung().size(), 32u);
-}
-
-TEST_F(Faktoraendern, WeltzeitFehlschlagAendertDenEintragNicht) {
-    const TEinheitSatz alt = satz("Teheran", 1, 60, 3.5);
-    TAusgabetextobject eintrag{alt, 0, {}, {}};
-    EXPECT_FALSE(aendereWeltzeit("FEHLT.DAT", eintrag, 60, "neu"));
-    EXPECT_EQ(eintrag.Satz, alt);
 }

@@ -40,37 +40,25 @@ TEST(RtfLeser, TextDerDokumente) {
         std::string text;
     };
     const Fall faelle[] = {
-        {"einfacher Text", "{\\rtf1 Hallo}", "Hallo"},
-        {"ohne Kopf als Klartext", "Nur Text", "Nur Text"},
+        {"einfacher Text", "{\\rtf1 Hallo}", "Hallo"}, {"ohne Kopf als Klartext", "Nur Text", "Nur Text"},
         {"Kopf, Tabellen und Info unsichtbar", dok("\\pard Inhalt\\par"), "Inhalt"},
         {"Absaetze", "{\\rtf1 a\\par b\\par}", "a|b"},
         {"leerer Absatz dazwischen", "{\\rtf1 a\\par\\par b}", "a||b"},
-        {"Zeilenumbruch im Absatz", "{\\rtf1 a\\line b}", "a\nb"},
-        {"Tabulator", "{\\rtf1 a\\tab b}", "a\tb"},
+        {"Zeilenumbruch im Absatz", "{\\rtf1 a\\line b}", "a\nb"}, {"Tabulator", "{\\rtf1 a\\tab b}", "a\tb"},
         {"Zeilenenden der Datei zaehlen nicht", "{\\rtf1 a\r\nb\nc}", "abc"},
         {"Backslash vor Zeilenende ist Absatz", "{\\rtf1 a\\\r\nb}", "a|b"},
         {"Klammern und Backslash maskiert", "{\\rtf1 \\{x\\} \\\\}", "{x} \\"},
-        {"Hex in Codepage 1252", "{\\rtf1 Gr\\'f6\\'dfe \\'80 \\'C4}",
-         "Gr\xC3\xB6\xC3\x9F"
-         "e \xE2\x82\xAC \xC3\x84"},
+        {"Hex in Codepage 1252", "{\\rtf1 Gr\\'f6\\'dfe \\'80 \\'C4}", "Gr\xC3\xB6\xC3\x9F" "e \xE2\x82\xAC \xC3\x84"},
         {"Rohbytes in Codepage 1252", "{\\rtf1 \xE4\xFC}", "\xC3\xA4\xC3\xBC"},
-        {"Unicode mit Ersatzzeichen", "{\\rtf1 \\u8364?5}",
-         "\xE2\x82\xAC"
-         "5"},
+        {"Unicode mit Ersatzzeichen", "{\\rtf1 \\u8364?5}", "\xE2\x82\xAC" "5"},
         {"Unicode an den Grenzen der UTF-8-Laengen", "{\\rtf1 \\u2047?\\u2048?\\u-1?}",
          "\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
         {"Unicode mit Hex-Ersatz", "{\\rtf1 \\u252\\'fc!}", "\xC3\xBC!"},
         {"Unicode negativ als Surrogatpaar", "{\\rtf1 \\u-10179?\\u-8704?}", "\xF0\x9F\x98\x80"},
         {"einzelnes Surrogat wird Ersatzzeichen", "{\\rtf1 \\u-10179?x}", "\xEF\xBF\xBDx"},
-        {"uc2 ueberspringt zwei", "{\\rtf1 \\uc2\\u8364 EUx}",
-         "\xE2\x82\xAC"
-         "x"},
-        {"uc0 ueberspringt nichts", "{\\rtf1 \\uc0\\u8364 x}",
-         "\xE2\x82\xAC"
-         "x"},
-        {"Gruppenende beendet das Ueberspringen", "{\\rtf1 {\\u8364}x}",
-         "\xE2\x82\xAC"
-         "x"},
+        {"uc2 ueberspringt zwei", "{\\rtf1 \\uc2\\u8364 EUx}", "\xE2\x82\xAC" "x"},
+        {"uc0 ueberspringt nichts", "{\\rtf1 \\uc0\\u8364 x}", "\xE2\x82\xAC" "x"},
+        {"Gruppenende beendet das Ueberspringen", "{\\rtf1 {\\u8364}x}", "\xE2\x82\xAC" "x"},
         {"unbekannte Steuerwoerter", "{\\rtf1 \\foo a\\bar12 b\\zzz-3 c\\qqq}", "abc"},
         {"unbekanntes Steuersymbol", "{\\rtf1 a\\|b\\-c}", "abc"},
         {"ignorierbares Ziel", "{\\rtf1 {\\*\\generator Foo;}Text}", "Text"},
@@ -90,14 +78,10 @@ TEST(RtfLeser, TextDerDokumente) {
         {"abgeschnitten im Hex", "{\\rtf1 a\\'4", "a"},
         {"abgeschnitten nach Hex-Anfang", "{\\rtf1 a\\'", "a"},
         {"abgeschnitten nach Backslash", "{\\rtf1 a\\", "a"},
-        {"abgeschnittenes Steuerwort", "{\\rtf1 a\\u", "a"},
-        {"kaputtes Hex", "{\\rtf1 a\\'zzb}", "azzb"},
-        {"nur oeffnende Klammern", "{{{{{{", ""},
-        {"leer", "", ""},
+        {"abgeschnittenes Steuerwort", "{\\rtf1 a\\u", "a"}, {"kaputtes Hex", "{\\rtf1 a\\'zzb}", "azzb"},
+        {"nur oeffnende Klammern", "{{{{{{", ""}, {"leer", "", ""},
         {"Binaerlaenge ueber das Ende", "{\\rtf1 a\\bin999999 xyz", "a"},
-        {"riesiger Parameter", "{\\rtf1 \\fs99999999999999999999 a\\u99999999999 ?b}",
-         "a\xEF\xBF\xBD"
-         "b"},
+        {"riesiger Parameter", "{\\rtf1 \\fs99999999999999999999 a\\u99999999999 ?b}", "a\xEF\xBF\xBD" "b"},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(absaetze(leseRtf(f.rtf)), f.text) << f.name;

@@ -1,17 +1,13 @@
-// Shipped values against their references: the Paris grain measures, the constants viewer (CODATA 2022)
-// and the settings file the build puts beside the data files.
+// The constants viewer against CODATA 2022.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <regex>
 #include <string>
 
-#include "Datenbank.h"
 #include "reference/Festtabellen.h"
 
 namespace {
-
-using namespace dbtest;
 
 // A shown value "d,ddd" or "d,ddd x 10^e" lies within half a unit of its last digit of `soll`.
 testing::AssertionResult richtigGerundet(const std::string& text, double soll, int stellen) {
@@ -28,36 +24,6 @@ testing::AssertionResult richtigGerundet(const std::string& text, double soll, i
     if (std::fabs(ist - soll) > 0.5 * einheit * (1 + 1e-9))
         return testing::AssertionFailure() << text << " ist nicht " << soll << " gerundet";
     return testing::AssertionSuccess();
-}
-
-// ---------------------------------------------------------------------------------------------------------
-// Paris: boisseau = 655,78 Pariser Kubikzoll (Krüger 1830), setier = 12 boisseaux = 156,0996 l (Noback 1851);
-// litron = 1/16, minot = 3, muid = 144 boisseaux (Rozier 1782). The pouce by the law of 19 frimaire an VIII.
-
-struct Pariser {
-    const char* einheit;
-    double boisseaux;
-    const char* caWert;
-};
-
-const Pariser kPariser[] = {
-    {"Litron", 1.0 / 16, "813,0 ml"},        {"Boisseau (Paris)", 1, "13,008 l"},
-    {"Minot (Paris)", 3, "39,02 l"},         {"Setier (Paris)", 12, "156,1 l"},
-    {"Muid (Getreide)", 144, "1,873 m\xB3"},
-};
-
-TEST(PariserGetreidemasse, NachKruegerUndNoback) {
-    const double boisseau = 655.78 * std::pow(12 / 443.296, 3);
-    EXPECT_NEAR(12 * boisseau, 156.0996e-3, 0.00005e-3); // the two sources agree
-    for (const auto& p : kPariser) {
-        SCOPED_TRACE(p.einheit);
-        EXPECT_TRUE(relativGleich(faktor("VOLUMEN.DAT", p.einheit), p.boisseaux * boisseau));
-        for (const auto& s : liesSaetze("VOLUMEN.DAT")) {
-            if (s.Name() == p.einheit) {
-                EXPECT_EQ(s.CaWert(), p.caWert);
-            }
-        }
-    }
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -111,13 +77,6 @@ TEST(Konstantentabelle, JederWertIstCodata2022AufSeineStellenGerundet) {
         const auto& zeile = qnt::kPhysKonstanten[k.nr - 1];
         EXPECT_TRUE(richtigGerundet(std::string(zeile.Wert), k.wert, k.stellen)) << zeile.Name;
     }
-}
-
-// ---------------------------------------------------------------------------------------------------------
-
-TEST(Einstellungsdatei, StandardeinstellungenImFormatDesProgramms) {
-    // Position 1, by name, scientific notation, all 91 countries shown.
-    EXPECT_EQ(liesDatei("QNT5.INI"), "5.0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n" + std::string(91, '1') + "\r\n");
 }
 
 } // namespace
