@@ -1,6 +1,10 @@
 #include "list/widgets/Dialograhmen.h"
 
 #include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace qnt {
 
@@ -12,6 +16,33 @@ void dialogRahmen(QDialog* d, const QString& titel) {
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPointSize(8);
     d->setFont(schrift);
+}
+
+QGridLayout* formularRaster(QDialog* d) {
+    auto* aussen = new QVBoxLayout(d);
+    aussen->setSizeConstraint(QLayout::SetFixedSize);
+    aussen->setContentsMargins(12, 12, 12, 12);
+    aussen->setSpacing(12);
+    auto* raster = new QGridLayout;
+    raster->setHorizontalSpacing(10);
+    raster->setVerticalSpacing(6);
+    aussen->addLayout(raster);
+    return raster;
+}
+
+void okAbbrechenZeile(QDialog* d, QPushButton*& ok, QPushButton*& abbrechen) {
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    ok = new QPushButton(QStringLiteral("OK"), d);
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    ok->setFixedWidth(80);
+    abbrechen = new QPushButton(QStringLiteral("Abbrechen"), d);
+    abbrechen->setAutoDefault(false);
+    abbrechen->setFixedWidth(80);
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbrechen);
+    static_cast<QBoxLayout*>(d->layout())->addLayout(knoepfe);
 }
 
 void tabfolge(const std::vector<QWidget*>& felder) {

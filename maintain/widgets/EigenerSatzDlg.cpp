@@ -25,15 +25,8 @@ TEigeneEinheitDlg::TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, c
     : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, titel);
 
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setSizeConstraint(QLayout::SetFixedSize);
-    aussen->setContentsMargins(12, 12, 12, 12);
-    aussen->setSpacing(12);
-    raster_ = new QGridLayout;
-    raster_->setHorizontalSpacing(10);
-    raster_->setVerticalSpacing(6);
+    raster_ = formularRaster(this);
     raster_->setColumnMinimumWidth(1, 220);
-    aussen->addLayout(raster_);
 
     Edit_Name = neuesFeld(namenLabel, kap::Name);
     Label_Name = qobject_cast<QLabel*>(raster_->itemAtPosition(0, 0)->widget());
@@ -48,18 +41,7 @@ TEigeneEinheitDlg::TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, c
     raster_->addWidget(ComboBox_Land, zeile_++, 1);
     felder_.push_back(ComboBox_Land);
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setDefault(true);
-    OKBtn->setAutoDefault(true);
-    OKBtn->setFixedWidth(80);
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelBtn->setAutoDefault(false);
-    CancelBtn->setFixedWidth(80);
-    knoepfe->addWidget(OKBtn);
-    knoepfe->addWidget(CancelBtn);
-    aussen->addLayout(knoepfe);
+    okAbbrechenZeile(this, OKBtn, CancelBtn);
 
     connect(OKBtn, &QPushButton::clicked, this, sicher(this, &TEigeneEinheitDlg::OKBtnClick));
     connect(CancelBtn, &QPushButton::clicked, this, &TEigeneEinheitDlg::reject);

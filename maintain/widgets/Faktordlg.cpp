@@ -38,14 +38,7 @@ TFaktordialog::TFaktordialog(TFensterzugang& fenster, QWidget* eltern, const QSt
                              const QString& einheit)
     : QDialog(eltern), fenster_(fenster) {
     dialogRahmen(this, titel);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setSizeConstraint(QLayout::SetFixedSize);
-    aussen->setContentsMargins(12, 12, 12, 12);
-    aussen->setSpacing(12);
-    raster_ = new QGridLayout;
-    raster_->setHorizontalSpacing(10);
-    raster_->setVerticalSpacing(6);
-    aussen->addLayout(raster_);
+    raster_ = formularRaster(this);
     Label_Gebiet = wertzeile(this, raster_, QStringLiteral("Gebiet:"));
     Label_Land = wertzeile(this, raster_, QStringLiteral("Land:"));
     Label_Einheit = wertzeile(this, raster_, einheit);
@@ -65,17 +58,7 @@ QLineEdit* TFaktordialog::zahlfeld(const QString& label, int breite) {
 }
 
 void TFaktordialog::knoepfeAnfuegen() {
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setDefault(true);
-    OKBtn->setFixedWidth(80);
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
-    CancelBtn->setAutoDefault(false);
-    CancelBtn->setFixedWidth(80);
-    knoepfe->addWidget(OKBtn);
-    knoepfe->addWidget(CancelBtn);
-    static_cast<QVBoxLayout*>(layout())->addLayout(knoepfe);
+    okAbbrechenZeile(this, OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, sicher(this, &TFaktordialog::OKBtnClick));
     connect(CancelBtn, &QPushButton::clicked, this, &TFaktordialog::reject);
 }
