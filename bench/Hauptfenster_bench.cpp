@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Meldung.h"
+#include "Fensterhilfe.h"
 #include "data/Einheit.h"
 #include "list/Sitzung.h"
 #include "list/widgets/EinheitenModell.h"
@@ -19,21 +19,7 @@
 
 namespace {
 
-class StilleMeldungen final : public qnt::IMeldungen {
-public:
-    qnt::Knopf zeige(QWidget*, qnt::MeldungArt, const QString&, int) override { return qnt::KnopfOK; }
-};
-
-QApplication& anwendung() {
-    static int argc = 1;
-    static char name[] = "quantora_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    static StilleMeldungen still;
-    qnt::setzeMeldungen(&still);
-    return app;
-}
+using benchhilfe::anwendung;
 
 void datendatei(const std::string& pfad, int anzahl) {
     std::ofstream f(pfad, std::ios::binary);

@@ -9,8 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/Anwendung.h"
-#include "app/Meldung.h"
+#include "Fensterhilfe.h"
 
 #ifndef QUANTORA_DATEN_DIR
 #define QUANTORA_DATEN_DIR "build/test/daten"
@@ -18,10 +17,7 @@
 
 namespace {
 
-class StilleMeldungen final : public qnt::IMeldungen {
-public:
-    qnt::Knopf zeige(QWidget*, qnt::MeldungArt, const QString&, int) override { return qnt::KnopfOK; }
-};
+using benchhilfe::anwendung;
 
 class ErsteZeichnung final : public QObject {
 public:
@@ -31,17 +27,6 @@ public:
         return false;
     }
 };
-
-qnt::Anwendung& anwendung() {
-    static int argc = 1;
-    static char name[] = "quantora_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static qnt::Anwendung app(argc, argv);
-    static StilleMeldungen still;
-    qnt::setzeMeldungen(&still);
-    return app;
-}
 
 void BM_StartBisZumErstenBild(benchmark::State& state) {
     auto& app = anwendung();
