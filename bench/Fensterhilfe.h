@@ -1,5 +1,7 @@
 #pragma once
 // The one application object of the benchmark process (offscreen), with message boxes answered silently.
+#include <memory>
+
 #include "app/Anwendung.h"
 #include "app/Meldung.h"
 
@@ -10,15 +12,24 @@ public:
     qnt::Knopf zeige(QWidget*, qnt::MeldungArt, const QString&, int) override { return qnt::KnopfOK; }
 };
 
-inline qnt::Anwendung& anwendung() {
-    static int argc = 1;
-    static char name[] = "quantora_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static qnt::Anwendung app(argc, argv);
-    static StilleMeldungen still;
-    qnt::setzeMeldungen(&still);
+// Ended by main before the process exits: left to the static destructors, it would outlive parts of Qt.
+inline std::unique_ptr<qnt::Anwendung>& anwendungsObjekt() {
+    static std::unique_ptr<qnt::Anwendung> app;
     return app;
+}
+
+inline qnt::Anwendung& anwendung() {
+    auto& app = anwendungsObjekt();
+    if (!app) {
+        static int argc = 1;
+        static char name[] = "quantora_bench";
+        static char* argv[] = {name, nullptr};
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<qnt::Anwendung>(argc, argv);
+        static StilleMeldungen still;
+        qnt::setzeMeldungen(&still);
+    }
+    return *app;
 }
 
 } // namespace benchhilfe

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Fensterhilfe.h"
+#include "Speicher.h"
 #include "data/Einheit.h"
 #include "list/Sitzung.h"
 #include "list/widgets/EinheitenModell.h"
@@ -20,6 +21,7 @@
 namespace {
 
 using benchhilfe::anwendung;
+using benchhilfe::Heapmessung;
 
 void datendatei(const std::string& pfad, int anzahl) {
     std::ofstream f(pfad, std::ios::binary);
@@ -74,15 +76,25 @@ struct Umgebung {
 void Hauptfenster_Rechnung(benchmark::State& state) {
     Umgebung u(static_cast<int>(state.range(0)));
     u.sitzung.markiere(17);
+    const Heapmessung heap;
     for (auto _ : state) {
         benchmark::DoNotOptimize(u.sitzung.rechne("123,456"));
         u.modell->ergebnisseGeaendert();
         u.zeichnen();
     }
+    state.SetComplexityN(state.range(0));
+    state.counters["Spitze_MB"] = heap.spitzeMB();
 }
-BENCHMARK(Hauptfenster_Rechnung)->Arg(387)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Hauptfenster_Rechnung)
+    ->Arg(387)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
+// Also the heap the category's list holds once shown (session, model and view), per unit.
 void Hauptfenster_Gebietswechsel(benchmark::State& state) {
+    const Heapmessung heap;
     Umgebung u(static_cast<int>(state.range(0)));
     int gebiet = 0;
     for (auto _ : state) {
@@ -92,7 +104,15 @@ void Hauptfenster_Gebietswechsel(benchmark::State& state) {
         u.ansicht->setCurrentRow(u.sitzung.markiert());
         u.zeichnen();
     }
+    state.SetComplexityN(state.range(0));
+    state.counters["Spitze_MB"] = heap.spitzeMB();
+    state.counters["Byte/Einheit"] = heap.gehaltenMB() * 1e6 / static_cast<double>(state.range(0));
 }
-BENCHMARK(Hauptfenster_Gebietswechsel)->Arg(387)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Hauptfenster_Gebietswechsel)
+    ->Arg(387)
+    ->Arg(10000)
+    ->Arg(50000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

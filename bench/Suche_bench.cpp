@@ -1,14 +1,11 @@
 // The unit search over the shipped database and over a synthetic one of 100,000 records in 50 files.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdio>
-#include <cstdlib>
-#include <malloc.h>
-#include <new>
 #include <string>
 
 #include "Benchhilfe.h"
+#include "Speicher.h"
 
 #include "data/Gebiete.h"
 #include "search/Suche.h"
@@ -19,16 +16,6 @@
 
 using namespace qnt;
 using namespace benchhilfe;
-
-// Heap bytes in use and their peak, counted by the replaced global operator new below.
-static std::atomic<std::int64_t> gHeapLebend{0}, gHeapSpitze{0};
-
-static void zaehleHeap(std::int64_t d) {
-    const std::int64_t jetzt = gHeapLebend += d;
-    std::int64_t spitze = gHeapSpitze.load();
-    while (jetzt > spitze && !gHeapSpitze.compare_exchange_weak(spitze, jetzt)) {
-    }
-}
 
 namespace {
 
@@ -88,34 +75,18 @@ void BM_MillionTrefferSpeicher(benchmark::State& state) {
     double gehalten = 0, spitze = 0;
     std::size_t treffer = 0;
     for (auto _ : state) {
-        const std::int64_t vorher = gHeapLebend.load();
-        gHeapSpitze.store(vorher);
+        const Heapmessung heap;
         auto e = qnt::suche(g, "einheit", Suchart::Name, Namenssuche::Bestandteil);
-        gehalten = static_cast<double>(gHeapLebend.load() - vorher);
-        spitze = static_cast<double>(gHeapSpitze.load() - vorher);
+        gehalten = heap.gehaltenMB();
+        spitze = heap.spitzeMB();
         treffer = e ? e->Treffer.size() : 0;
     }
     if (treffer != 1000000) state.SkipWithError("not every record matched");
-    state.counters["Treffer_MB"] = gehalten / 1e6;
-    state.counters["Spitze_MB"] = spitze / 1e6;
+    state.counters["Treffer_MB"] = gehalten;
+    state.counters["Spitze_MB"] = spitze;
 }
 
 } // namespace
-
-void* operator new(std::size_t n) {
-    void* p = std::malloc(n ? n : 1);
-    if (!p) throw std::bad_alloc();
-    zaehleHeap(static_cast<std::int64_t>(malloc_usable_size(p)));
-    return p;
-}
-void operator delete(void* p) noexcept {
-    if (!p) return;
-    zaehleHeap(-static_cast<std::int64_t>(malloc_usable_size(p)));
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    operator delete(p);
-}
 
 BENCHMARK(BM_SucheAusgeliefert_Bestandteil)
     ->Unit(benchmark::kMillisecond)

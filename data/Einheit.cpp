@@ -52,12 +52,16 @@ bool Datendatei::schreibeBereich(std::int64_t von, const Bytepuffer& puffer) {
     return positioniere(von) && (puffer.empty() || datei_.schreibe(puffer.data(), puffer.size()));
 }
 
-bool Datendatei::liesAlle(Bytepuffer& puffer) {
-    std::int64_t n = 0;
+bool Datendatei::ladbareAnzahl(std::int64_t& n) {
     if (!anzahl(n)) return false;
     // SatzNr is 32-bit: records beyond it could not be named, shown or written back.
     if (n > std::numeric_limits<std::int32_t>::max()) throw datendateiZuGrossFehler(name());
-    return liesBereich(0, n, puffer);
+    return true;
+}
+
+bool Datendatei::liesAlle(Bytepuffer& puffer) {
+    std::int64_t n = 0;
+    return ladbareAnzahl(n) && liesBereich(0, n, puffer);
 }
 
 } // namespace qnt

@@ -109,6 +109,8 @@ public:
     // Records von .. von + anzahl - 1 in one read, or written back in one write.
     bool liesBereich(std::int64_t von, std::int64_t anzahl, Bytepuffer& puffer);
     bool schreibeBereich(std::int64_t von, const Bytepuffer& puffer);
+    // The record count, refused (LaufzeitFehler, datendateiZuGrossFehler) when a SatzNr cannot count it.
+    bool ladbareAnzahl(std::int64_t& n);
     // Every whole record in one read. A file with more records than a SatzNr counts, or than memory
     // holds, throws LaufzeitFehler (datendateiZuGrossFehler) before `puffer` changes.
     bool liesAlle(Bytepuffer& puffer);

@@ -1,5 +1,6 @@
 #include "list/Einheitenliste.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "data/Fehler.h"
@@ -16,30 +17,50 @@ struct SatzAus {
 } // namespace
 
 bool ladeEinheitenliste(std::string_view dateiname, const TLandAngezeigt& landAngezeigt, TEinheitenliste& liste) {
-    // Reused between loads, as the list is: a category switch then costs no fresh memory.
-    static thread_local Bytepuffer inhalt;
+    // Blocks that stay in the processor's cache while they are copied into the list: one read of the
+    // whole file measured slower, since the file's copy and the list together overflow the cache.
+    constexpr std::int64_t kBlock = 1024;
+    static thread_local Bytepuffer block;
     Datendatei d;
-    if (!d.oeffnenNurLesen(dateiname)) {
+    std::int64_t n = 0;
+    if (!d.oeffnenNurLesen(dateiname) || !d.ladbareAnzahl(n)) {
         liste.clear();
         return false;
     }
-    const bool gelesen = d.liesAlle(inhalt);
-    const std::size_t n = gelesen ? inhalt.size() / kSatzGroesse : 0;
-    if (liste.capacity() < n) {
+    if (liste.capacity() < static_cast<std::size_t>(n)) {
         TEinheitenliste neu;
-        ohneSpeichermangel(dateiname, [&] { neu.reserve(n); });
+        ohneSpeichermangel(dateiname, [&] { neu.reserve(static_cast<std::size_t>(n)); });
         liste.swap(neu);
     }
-    liste.clear();
-    if (!gelesen) return false;
-    for (std::size_t k = 0; k < n; ++k) {
-        const char* satz = inhalt.data() + k * kSatzGroesse;
-        const int land = static_cast<std::uint8_t>(satz[8]);
-        const bool landSichtbar =
-            land < 1 || land > kLaenderAnzahl || landAngezeigt[static_cast<std::size_t>(land)];
-        if (satz[0] != 1 || !landSichtbar) continue;
-        liste.emplace_back(SatzAus{satz}, static_cast<std::int32_t>(k));
+    // Entries of the previous list are overwritten where they stand: clearing first would walk the
+    // whole old list once more only to destroy it.
+    std::size_t m = 0;
+    for (std::int64_t von = 0; von < n; von += kBlock) {
+        const std::int64_t anzahl = std::min(kBlock, n - von);
+        if (!d.liesBereich(von, anzahl, block)) {
+            liste.clear();
+            return false;
+        }
+        for (std::int64_t i = 0; i < anzahl; ++i) {
+            const char* satz = block.data() + i * kSatzGroesse;
+            const int land = static_cast<std::uint8_t>(satz[8]);
+            const bool landSichtbar =
+                land < 1 || land > kLaenderAnzahl || landAngezeigt[static_cast<std::size_t>(land)];
+            if (satz[0] != 1 || !landSichtbar) continue;
+            const auto satzNr = static_cast<std::int32_t>(von + i);
+            if (m < liste.size()) {
+                TAusgabetextobject& e = liste[m];
+                std::memcpy(e.Satz.bytes.data(), satz, kSatzGroesse);
+                e.SatzNr = satzNr;
+                e.ErgebnisWiss.clear();
+                e.ErgebnisFest.clear();
+            } else {
+                liste.emplace_back(SatzAus{satz}, satzNr);
+            }
+            ++m;
+        }
     }
+    liste.erase(liste.begin() + static_cast<std::ptrdiff_t>(m), liste.end());
     return d.schliessen();
 }
 

@@ -13,7 +13,7 @@ namespace qnt {
 
 using TEinheitenliste = std::vector<TAusgabetextobject>;
 
-// Records shown (Angezeigt 1) whose country is shown, in file order, from one read of the file. False
+// Records shown (Angezeigt 1) whose country is shown, in file order, read in blocks of records. False
 // (and `liste` empty) when the file could not be opened or read. A file too large to load throws
 // LaufzeitFehler naming it (datendateiZuGrossFehler) before `liste` changes.
 // Records with a LandNr outside 1..91 are listed (nothing hides them) and sort after every country.

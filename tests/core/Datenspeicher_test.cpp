@@ -191,3 +191,40 @@ TEST(Laendersortierung, WieEinDurchgangJeLand) {
         }
     }
 }
+
+// Records beyond one block of the reader, shown and hidden, every country byte, a partial record at
+// the end; loaded into a list that still holds a longer earlier load with results.
+TEST_F(Ordner, EinheitenlisteFiltertJedenSatzUndUeberschreibtDieAlteListe) {
+    std::mt19937 zufall(23);
+    TLandAngezeigt laender = alleLaenderAngezeigt();
+    for (int land : {3, 36, 91}) laender[static_cast<std::size_t>(land)] = false;
+    const auto datei = [&](int saetze, std::vector<std::int32_t>& erwartet) {
+        std::string bytes;
+        for (int k = 0; k < saetze; ++k) {
+            TEinheitSatz s;
+            s.setzeAngezeigt(static_cast<std::uint8_t>(zufall() % 3)); // 2 is not "shown"
+            s.setzeLandNr(static_cast<std::uint8_t>(zufall() % 256));
+            s.setzeName("E" + std::to_string(k));
+            bytes.append(reinterpret_cast<const char*>(s.bytes.data()), kSatzGroesse);
+            const int land = s.LandNr();
+            if (s.Angezeigt() == 1 && (land < 1 || land > kLaenderAnzahl || laender[static_cast<std::size_t>(land)]))
+                erwartet.push_back(k);
+        }
+        return bytes + "teil";
+    };
+    TEinheitenliste liste;
+    for (const int saetze : {2500, 1024, 7, 0}) {
+        std::vector<std::int32_t> erwartet;
+        schreibeBytes("E.DAT", datei(saetze, erwartet));
+        for (auto& e : liste) e.ErgebnisWiss = e.ErgebnisFest = "alt";
+        ASSERT_TRUE(ladeEinheitenliste("E.DAT", laender, liste)) << saetze;
+        ASSERT_EQ(liste.size(), erwartet.size()) << saetze;
+        for (std::size_t i = 0; i < liste.size(); ++i) {
+            EXPECT_EQ(liste[i].SatzNr, erwartet[i]) << saetze;
+            EXPECT_EQ(liste[i].Satz.Name(), "E" + std::to_string(erwartet[i]));
+            EXPECT_TRUE(liste[i].ErgebnisWiss.empty() && liste[i].ErgebnisFest.empty());
+        }
+    }
+    EXPECT_FALSE(ladeEinheitenliste("FEHLT.DAT", laender, liste));
+    EXPECT_TRUE(liste.empty());
+}
