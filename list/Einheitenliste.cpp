@@ -77,14 +77,24 @@ void sortiereNachLand(TEinheitenliste& liste) {
         ++beginn[static_cast<std::size_t>(gruppe(e)) + 1];
     for (std::size_t g = 1; g < beginn.size(); ++g)
         beginn[g] += beginn[g - 1];
+    // Where every entry comes from, then the entries moved along the cycles of that permutation, each once:
+    // a second list of the same size would cost fresh memory on every sort.
     std::vector<std::size_t> quelle(liste.size());
     for (std::size_t i = 0; i < liste.size(); ++i)
         quelle[beginn[static_cast<std::size_t>(gruppe(liste[i]))]++] = i;
-    TEinheitenliste neu;
-    neu.reserve(liste.size());
-    for (const std::size_t i : quelle)
-        neu.push_back(std::move(liste[i]));
-    liste = std::move(neu);
+    for (std::size_t start = 0; start < liste.size(); ++start) {
+        if (quelle[start] == start) continue;
+        TAusgabetextobject frei = std::move(liste[start]);
+        std::size_t platz = start;
+        while (quelle[platz] != start) {
+            const std::size_t von = quelle[platz];
+            liste[platz] = std::move(liste[von]);
+            quelle[platz] = platz;
+            platz = von;
+        }
+        liste[platz] = std::move(frei);
+        quelle[platz] = platz;
+    }
 }
 
 void einheitAusblenden(std::string_view dateiname, std::int32_t satzNr) {
