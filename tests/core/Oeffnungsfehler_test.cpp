@@ -1,5 +1,5 @@
-// Hiding a unit, or showing a search hit again, in a data file that cannot be opened reports the cause that
-// happened and changes nothing.
+// Hiding a unit, or showing a search hit again, in a data file that cannot be opened, read or written reports
+// the cause that happened and changes nothing.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -18,6 +18,7 @@ struct Fall {
     const char* name;
     int fehlernummer; // errno of the refused opening; -1: no refusal, the file is missing for real
     const char* text;
+    DateiOp op = DateiOp::Oeffnen; // the operation that fails
 };
 
 class Ausblenden : public OrdnerTest, public testing::WithParamInterface<Fall> {
@@ -27,8 +28,8 @@ protected:
         if (f.fehlernummer >= 0) schreibeSaetze("L.DAT", {satz("Elle"), satz("Fuss", 0)});
         const std::string vorher = bytesVon("L.DAT");
         const int nr = f.fehlernummer;
-        HakenWaechter haken([nr](DateiOp op, std::string_view) {
-            if (op != DateiOp::Oeffnen || nr < 0) return false;
+        HakenWaechter haken([nr, scheitert = f.op](DateiOp op, std::string_view) {
+            if (op != scheitert || nr < 0) return false;
             errno = nr;
             return true;
         });
@@ -58,7 +59,9 @@ INSTANTIATE_TEST_SUITE_P(Oeffnungsfehler, Ausblenden,
                                          Fall{"NichtErlaubt", EPERM, "Zugriff verweigert"},
                                          Fall{"NurLesbaresDateisystem", EROFS, "Zugriff verweigert"},
                                          Fall{"AndererFehler", EIO, "E/A-Fehler 5"},
-                                         Fall{"HakenOhneErrno", 0, "E/A-Fehler 5"}),
+                                         Fall{"HakenOhneErrno", 0, "E/A-Fehler 5"},
+                                         Fall{"LesenScheitert", 0, "E/A-Fehler 100", DateiOp::Lesen},
+                                         Fall{"SchreibenScheitert", 0, "E/A-Fehler 101", DateiOp::Schreiben}),
                          NachName());
 
 } // namespace

@@ -86,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         LeseFall{"KursUnendlich", xml("<Cube currency='USD' rate='inf'/>"), "", {}, ungueltigerKurs("inf")},
         LeseFall{"KursMitKomma", xml("<Cube currency='USD' rate='1,08'/>"), "", {}, ungueltigerKurs("1,08")},
         LeseFall{"KursFehlt", xml("<Cube currency='USD'/>"), "", {}, ungueltigerKurs("")},
+        LeseFall{"LangerKursGekuerzt", xml("<Cube currency='USD' rate='1.0\xE4" "123456789'/>"), "", {},
+                 ungueltigerKurs("1.0?12345678...")},
         LeseFall{"KleinesKuerzel", xml("<Cube currency='usd' rate='1.08'/>"), "", {}, ungueltigesKuerzel("usd")},
         LeseFall{"ZweiBuchstaben", "Date, US\n04 December 2026, 1.08\n", "", {}, ungueltigesKuerzel("US")},
         LeseFall{"ZweiKurseFuerEinKuerzel", xml("<Cube currency='USD' rate='1.08'/><Cube currency='USD' rate='1.09'/>"),

@@ -54,11 +54,13 @@ TEST(RtfLeser, TextDerDokumente) {
         {"Unicode an den Grenzen der UTF-8-Laengen", "{\\rtf1 \\u2047?\\u2048?\\u-1?}",
          "\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF"},
         {"Unicode mit Hex-Ersatz", "{\\rtf1 \\u252\\'fc!}", "\xC3\xBC!"},
-        {"Unicode negativ als Surrogatpaar", "{\\rtf1 \\u-10179?\\u-8704?}", "\xF0\x9F\x98\x80"},
+        {"Unicode negativ als Surrogatpaar", "{\\rtf1 \\u-10179?\\u-8704?\\u-9217?\\u-8193?}",
+         "\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"},
         {"einzelnes Surrogat wird Ersatzzeichen", "{\\rtf1 \\u-10179?x}", "\xEF\xBF\xBDx"},
         {"uc2 ueberspringt zwei", "{\\rtf1 \\uc2\\u8364 EUx}", "\xE2\x82\xAC" "x"},
         {"uc0 ueberspringt nichts", "{\\rtf1 \\uc0\\u8364 x}", "\xE2\x82\xAC" "x"},
         {"Gruppenende beendet das Ueberspringen", "{\\rtf1 {\\u8364}x}", "\xE2\x82\xAC" "x"},
+        {"Gruppe beginnt mit Text", "{\\rtf1 a{b}{\\u8364{c}}}", "ab\xE2\x82\xAC" "c"},
         {"unbekannte Steuerwoerter", "{\\rtf1 \\foo a\\bar12 b\\zzz-3 c\\qqq}", "abc"},
         {"unbekanntes Steuersymbol", "{\\rtf1 a\\|b\\-c}", "abc"},
         {"ignorierbares Ziel", "{\\rtf1 {\\*\\generator Foo;}Text}", "Text"},
@@ -92,6 +94,9 @@ TEST(RtfLeser, TiefeVerschachtelungStuerztNichtAb) {
     EXPECT_EQ(absaetze(leseRtf(tief)), "ab"); // groups too deep to be sensible are dropped
     const std::string offen = "{\\rtf1 a" + std::string(100000, '{') + "x";
     EXPECT_EQ(absaetze(leseRtf(offen)), "a");
+    for (const auto& [tiefe, text] : {std::pair{511, "axb"}, {512, "ab"}}) // 512 groups open at most
+        EXPECT_EQ(absaetze(leseRtf("{\\rtf1 a" + std::string(tiefe, '{') + "x" + std::string(tiefe, '}') + "b}")), text)
+            << tiefe;
 }
 
 TEST(RtfLeser, SchriftUndFarbtabelle) {

@@ -88,9 +88,11 @@ TEST_F(SitzungTest, ErsterStartOhneEinstellungenWarntUndSchreibtDieStandardwerte
     EXPECT_TRUE(s.oeffne().empty());
     EXPECT_EQ(s.gebietsindex(), 0);
     EXPECT_TRUE(s.sortAlphabet() && s.wissAnzeige() && !s.AutoRechnen);
+    ASSERT_FALSE(s.liste().empty());
     EXPECT_TRUE(s.beende().empty());
     EXPECT_EQ(bytesVon("QNT5.INI"), ini("1"));
     EXPECT_TRUE(s.liste().empty());
+    EXPECT_EQ(s.markiert(), -1);
 }
 
 struct Startfall {
