@@ -108,12 +108,12 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TFensterzugang& fenster
     BitBtn_Land->setAutoDefault(false);
     BitBtn_Einheit = new QPushButton(QStringLiteral("Nach &Einheit sortieren"), this);
     BitBtn_Einheit->setAutoDefault(false);
-    BitBtn_Kurse = new QPushButton(QStringLiteral("Kurse &aktualisieren…"), this);
+    BitBtn_Kurse = new QPushButton(QStringLiteral("&Kurse aktualisieren…"), this);
     BitBtn_Kurse->setAutoDefault(false);
     auto* kursquellen = new QMenu(BitBtn_Kurse);
-    connect(kursquellen->addAction(QStringLiteral("Aus dem Internet")), &QAction::triggered, this,
+    connect(kursquellen->addAction(QStringLiteral("Aus dem &Internet")), &QAction::triggered, this,
             sicher(this, &TFaktor_aender_Waehrung_neu::KurseAusDemInternet));
-    connect(kursquellen->addAction(QStringLiteral("Aus Datei…")), &QAction::triggered, this, [this] {
+    connect(kursquellen->addAction(QStringLiteral("Aus &Datei…")), &QAction::triggered, this, [this] {
         const QString pfad =
             QFileDialog::getOpenFileName(this, QStringLiteral("Referenzkurse der EZB öffnen"), QString(),
                                          QStringLiteral("Referenzkurse (*.xml *.csv);;Alle Dateien (*)"));
