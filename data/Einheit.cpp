@@ -42,6 +42,11 @@ bool Datendatei::anzahl(std::int64_t& n) {
     return true;
 }
 
+bool Datendatei::liesSatz(std::int64_t satzNr, TEinheitSatz& s) {
+    std::int64_t n = 0;
+    return anzahl(n) && satzNr >= 0 && satzNr < n && positioniere(satzNr) && lies(s);
+}
+
 bool Datendatei::liesBereich(std::int64_t von, std::int64_t anzahl, Bytepuffer& puffer) {
     const auto n = static_cast<std::size_t>(anzahl) * kSatzGroesse;
     ohneSpeichermangel(name(), [&] { return puffer.bereite(n); });
@@ -62,6 +67,15 @@ bool Datendatei::ladbareAnzahl(std::int64_t& n) {
 bool Datendatei::liesAlle(Bytepuffer& puffer) {
     std::int64_t n = 0;
     return ladbareAnzahl(n) && liesBereich(0, n, puffer);
+}
+
+void schreibeAngezeigt(std::string_view datei, std::int64_t satzNr, std::uint8_t wert) {
+    Datendatei d;
+    if (!d.oeffnen(datei)) throw oeffnenFehler(d.oeffnenFehler());
+    TEinheitSatz s;
+    if (!d.liesSatz(satzNr, s)) throw eaFehler(100);
+    s.setzeAngezeigt(wert);
+    if (!d.positioniere(satzNr) || !d.schreibe(s) || !d.sync() || !d.schliessen()) throw eaFehler(101);
 }
 
 } // namespace qnt

@@ -106,6 +106,8 @@ public:
     }
     bool lies(TEinheitSatz& s) { return datei_.lies(s.bytes.data(), kSatzGroesse); }
     bool schreibe(const TEinheitSatz& s) { return datei_.schreibe(s.bytes.data(), kSatzGroesse); }
+    // Record `satzNr`; false when the file does not hold it or it cannot be read.
+    bool liesSatz(std::int64_t satzNr, TEinheitSatz& s);
     // Records von .. von + anzahl - 1 in one read, or written back in one write.
     bool liesBereich(std::int64_t von, std::int64_t anzahl, Bytepuffer& puffer);
     bool schreibeBereich(std::int64_t von, const Bytepuffer& puffer);
@@ -124,19 +126,13 @@ private:
     Datei datei_;
 };
 
+// Sets Angezeigt (byte 0) of record `satzNr` to `wert`, nothing else, and syncs the file. Throws LaufzeitFehler:
+// the cause of a refused opening (oeffnenFehler), "E/A-Fehler 100" for a record the file does not hold or
+// that cannot be read, "E/A-Fehler 101" when it cannot be written back.
+void schreibeAngezeigt(std::string_view datei, std::int64_t satzNr, std::uint8_t wert);
+
 // Runs `f`; running out of memory on the way becomes datendateiZuGrossFehler(datei), so the user is told
 // in German which file could not be loaded.
-template <class F> decltype(auto) ohneSpeichermangel(std::string_view datei, F&& f);
-
-} // namespace qnt
-
-namespace qnt {
-// Name order of the data files: only a-z fold onto A-Z, other bytes compare by code,
-// a prefix is smaller. Negative, zero or positive like strcmp.
-int vergleicheNamen(std::string_view a, std::string_view b);
-} // namespace qnt
-
-namespace qnt {
 template <class F> decltype(auto) ohneSpeichermangel(std::string_view datei, F&& f) {
     try {
         return f();
@@ -146,4 +142,11 @@ template <class F> decltype(auto) ohneSpeichermangel(std::string_view datei, F&&
         throw datendateiZuGrossFehler(std::string(datei));
     }
 }
+
+} // namespace qnt
+
+namespace qnt {
+// Name order of the data files: only a-z fold onto A-Z, other bytes compare by code,
+// a prefix is smaller. Negative, zero or positive like strcmp.
+int vergleicheNamen(std::string_view a, std::string_view b);
 } // namespace qnt

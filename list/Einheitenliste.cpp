@@ -8,14 +8,6 @@
 
 namespace qnt {
 
-namespace {
-// Builds the record right inside the new list entry: a TEinheitSatz made first would be copied once more.
-struct SatzAus {
-    const char* satz;
-    operator TEinheitSatz() const { return TEinheitSatz(satz); }
-};
-} // namespace
-
 bool ladeEinheitenliste(std::string_view dateiname, const TLandAngezeigt& landAngezeigt, TEinheitenliste& liste) {
     // Blocks that stay in the processor's cache while they are copied into the list: one read of the
     // whole file measured slower, since the file's copy and the list together overflow the cache.
@@ -47,17 +39,12 @@ bool ladeEinheitenliste(std::string_view dateiname, const TLandAngezeigt& landAn
             const bool landSichtbar =
                 land < 1 || land > kLaenderAnzahl || landAngezeigt[static_cast<std::size_t>(land)];
             if (satz[0] != 1 || !landSichtbar) continue;
-            const auto satzNr = static_cast<std::int32_t>(von + i);
-            if (m < liste.size()) {
-                TAusgabetextobject& e = liste[m];
-                std::memcpy(e.Satz.bytes.data(), satz, kSatzGroesse);
-                e.SatzNr = satzNr;
-                e.ErgebnisWiss.clear();
-                e.ErgebnisFest.clear();
-            } else {
-                liste.emplace_back(SatzAus{satz}, satzNr);
-            }
-            ++m;
+            if (m == liste.size()) liste.emplace_back();
+            TAusgabetextobject& e = liste[m++];
+            std::memcpy(e.Satz.bytes.data(), satz, kSatzGroesse);
+            e.SatzNr = static_cast<std::int32_t>(von + i);
+            e.ErgebnisWiss.clear();
+            e.ErgebnisFest.clear();
         }
     }
     liste.erase(liste.begin() + static_cast<std::ptrdiff_t>(m), liste.end());
@@ -95,16 +82,6 @@ void sortiereNachLand(TEinheitenliste& liste) {
         liste[platz] = std::move(frei);
         quelle[platz] = platz;
     }
-}
-
-void einheitAusblenden(std::string_view dateiname, std::int32_t satzNr) {
-    Datendatei d;
-    if (!d.oeffnen(dateiname)) throw oeffnenFehler(d.oeffnenFehler());
-    TEinheitSatz s;
-    if (!d.positioniere(satzNr) || !d.lies(s)) throw eaFehler(100);
-    s.setzeAngezeigt(0);
-    if (!d.positioniere(satzNr) || !d.schreibe(s)) throw eaFehler(101);
-    if (!d.schliessen()) throw eaFehler(101);
 }
 
 std::string datendateiMeldung(std::string_view dateiname) {

@@ -22,10 +22,6 @@ bool ladeEinheitenliste(std::string_view dateiname, const TLandAngezeigt& landAn
 // Stable regrouping by LandNr 1..91, in one pass.
 void sortiereNachLand(TEinheitenliste& liste);
 
-// Sets byte 0 of record `satzNr` to 0, nothing else. Throws LaufzeitFehler on an I/O error; one that
-// cannot be opened names its cause (oeffnenFehler).
-void einheitAusblenden(std::string_view dateiname, std::int32_t satzNr);
-
 // "Die Datei <name> konnte nicht geöffnet werden!"
 std::string datendateiMeldung(std::string_view dateiname);
 

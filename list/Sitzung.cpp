@@ -199,7 +199,7 @@ TAntwort TSitzung::blendeAus() {
     ErgebnisGueltig = false;
     if (liste_.empty() || !gebietGewaehlt()) return {};
     const int m = std::max(0, markiert_);
-    einheitAusblenden(datei(), liste_[static_cast<std::size_t>(m)].SatzNr);
+    schreibeAngezeigt(datei(), liste_[static_cast<std::size_t>(m)].SatzNr, 0);
     liste_.erase(liste_.begin() + m);
     markiert_ = liste_.empty() ? -1 : std::max(0, m - 1);
     return ausgefuehrt();

@@ -47,12 +47,6 @@ Pflegeergebnis fehlschlag(std::string_view datei) {
     return {false, revisionsFehlertext(datei)};
 }
 
-TEinheitSatz satzAus(const Bytepuffer& inhalt, std::size_t i) {
-    TEinheitSatz s;
-    std::memcpy(s.bytes.data(), inhalt.data() + i * kSatzGroesse, kSatzGroesse);
-    return s;
-}
-
 // The data file must exist and be writable, as a rewrite in place would need; a rename alone would
 // replace even a write-protected file.
 bool beschreibbar(std::string_view datei) {
@@ -87,7 +81,7 @@ Pflegeergebnis DatendateiRevidieren(std::string_view datei, TKopierregel regel) 
     ohneSpeichermangel(datei, [&] {
         ausgabe.reserviere(n + 1);
         for (std::size_t i = 0; i < n; ++i) {
-            const TEinheitSatz s = satzAus(inhalt, i);
+            const TEinheitSatz s(inhalt.data() + i * kSatzGroesse);
             regel(&s, ausgabe);
         }
         regel(nullptr, ausgabe);
@@ -121,8 +115,7 @@ Pflegeergebnis SatzAktualisieren(std::string_view datei, const std::vector<std::
         ok = d.liesBereich(von, bis - von + 1, bereich);
         for (std::size_t i = 0; ok && i < gueltig; ++i) {
             char* ort = bereich.data() + static_cast<std::size_t>(satzNrn[i] - von) * kSatzGroesse;
-            TEinheitSatz s;
-            std::memcpy(s.bytes.data(), ort, kSatzGroesse);
+            TEinheitSatz s(ort);
             aenderung(s);
             std::memcpy(ort, s.bytes.data(), kSatzGroesse);
         }
@@ -144,7 +137,7 @@ bool liesSaetze(std::string_view datei, std::vector<TEinheitSatz>& saetze) {
     std::vector<TEinheitSatz> neu;
     ohneSpeichermangel(datei, [&] { neu.reserve(n); });
     for (std::size_t i = 0; i < n; ++i)
-        neu.push_back(satzAus(inhalt, i));
+        neu.emplace_back(inhalt.data() + i * kSatzGroesse);
     saetze = std::move(neu);
     return true;
 }

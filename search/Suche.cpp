@@ -131,11 +131,9 @@ std::optional<TEinheitSatz> trefferSatz(const TGebiete& gebiete, const TSuchobje
     if (treffer.GebietNr < 1 || static_cast<std::size_t>(treffer.GebietNr) > gebiete.size())
         return std::nullopt;
     Datendatei d;
-    std::int64_t n = 0;
     TEinheitSatz s;
     if (!d.oeffnenNurLesen(gebiete[static_cast<std::size_t>(treffer.GebietNr - 1)].Dateiname) ||
-        !d.anzahl(n) || treffer.SatzNr < 0 || treffer.SatzNr >= n || !d.positioniere(treffer.SatzNr) ||
-        !d.lies(s))
+        !d.liesSatz(treffer.SatzNr, s))
         return std::nullopt;
     return s;
 }
@@ -143,17 +141,7 @@ std::optional<TEinheitSatz> trefferSatz(const TGebiete& gebiete, const TSuchobje
 void trefferEinblenden(const TGebiete& gebiete, const TSuchobjekt& treffer) {
     const auto g = static_cast<std::size_t>(treffer.GebietNr - 1);
     if (treffer.GebietNr < 1 || g >= gebiete.size()) throw listenIndexFehler(treffer.GebietNr - 1);
-    const std::string& datei = gebiete[g].Dateiname;
-    Datendatei d;
-    if (!d.oeffnen(datei)) throw oeffnenFehler(d.oeffnenFehler());
-    std::int64_t n = 0;
-    TEinheitSatz s;
-    if (!d.anzahl(n) || treffer.SatzNr < 0 || treffer.SatzNr >= n || !d.positioniere(treffer.SatzNr) ||
-        !d.lies(s))
-        throw eaFehler(100);
-    s.setzeAngezeigt(1);
-    if (!d.positioniere(treffer.SatzNr) || !d.schreibe(s) || !d.sync() || !d.schliessen())
-        throw eaFehler(101);
+    schreibeAngezeigt(gebiete[g].Dateiname, treffer.SatzNr, 1);
 }
 
 std::optional<std::size_t> findeTreffer(const std::vector<TAusgabetextobject>& liste, std::string_view name,

@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_P(Ausblenden, MeldetDieUrsacheUndAendertNichts) {
-    pruefe([] { einheitAusblenden("L.DAT", 0); });
+    pruefe([] { schreibeAngezeigt("L.DAT", 0, 0); });
 }
 
 TEST_P(Ausblenden, SuchtrefferEinblendenEbenso) {
