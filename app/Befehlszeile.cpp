@@ -11,6 +11,12 @@ namespace {
 
 constexpr int kFehlerstatus = 2;
 
+std::string versionstext() {
+    return "Quantora Pro " QUANTORA_VERSION;
+}
+
+std::string aufruftext(); // reads the table, which names `hilfe`
+
 std::optional<int> hilfe(const std::optional<std::string>&, std::ostream& aus, std::ostream&) {
     aus << aufruftext();
     return 0;
@@ -21,6 +27,7 @@ std::optional<int> version(const std::optional<std::string>&, std::ostream& aus,
     return 0;
 }
 
+// In the order of the usage text.
 const std::array kTabelle{
     Option{"--help", 'h', OptionsWert::keiner, "", "diese Hilfe anzeigen und beenden", hilfe},
     Option{"--version", 0, OptionsWert::keiner, "", "die Versionsnummer anzeigen und beenden", version},
@@ -56,16 +63,6 @@ struct Aufruf {
     std::optional<std::string> wert;
 };
 
-} // namespace
-
-std::span<const Option> optionen() {
-    return kTabelle;
-}
-
-std::string versionstext() {
-    return "Quantora Pro " QUANTORA_VERSION;
-}
-
 std::string aufruftext() {
     std::size_t breite = 0;
     for (const Option& o : kTabelle)
@@ -85,6 +82,8 @@ std::string aufruftext() {
          "Mehr in der Handbuchseite: man quantora\n";
     return t;
 }
+
+} // namespace
 
 Befehlszeile werteAus(int argc, char** argv, std::ostream& aus, std::ostream& fehlerAus) {
     Befehlszeile b;

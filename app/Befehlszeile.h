@@ -4,7 +4,6 @@
 // ("-platform offscreen", "-style Fusion"); what Qt does not take either is refused afterwards.
 #include <optional>
 #include <ostream>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,12 +22,6 @@ struct Option {
     std::optional<int> (*ausfuehren)(const std::optional<std::string>& wert, std::ostream& aus,
                                      std::ostream& fehler);
 };
-
-// Every option, in the order of the usage text.
-std::span<const Option> optionen();
-
-std::string versionstext(); // "Quantora Pro 5.0"
-std::string aufruftext();   // the usage text of "--help"
 
 struct Befehlszeile {
     std::optional<int> ende;   // exit status: the program ends without a window

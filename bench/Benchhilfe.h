@@ -1,5 +1,8 @@
 #pragma once
-// Shared by the benchmarks: temporary folders that live as long as the program, and synthetic data files.
+// Shared by the benchmarks: run settings, temporary folders that live as long as the program, the shipped
+// database and synthetic data files.
+#include <benchmark/benchmark.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -8,9 +11,28 @@
 
 #include "data/Einheit.h"
 
+#ifndef QUANTORA_DATEN_DIR
+#define QUANTORA_DATEN_DIR "build/test/daten"
+#endif
+
 namespace benchhilfe {
 
 namespace fs = std::filesystem;
+
+// Medians of repetitions: the machine is shared.
+inline void cpuMedian(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->MinTime(0.2)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+// Whatever syncs to the disk or waits on another process gets a fixed iteration count: that wall time is
+// no CPU time and would stretch the run.
+inline void platteMedian(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(3)->ReportAggregatesOnly(true);
+}
+
+// The compiled database as shipped, copied into the empty folder `ziel`.
+inline void kopiereDatenbank(const fs::path& ziel) {
+    fs::copy(QUANTORA_DATEN_DIR, ziel, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
 
 class Ordner {
 public:

@@ -1,7 +1,13 @@
 #pragma once
 // Notes the first paint of any widget, as an application-wide event filter.
+#include <QCoreApplication>
 #include <QEvent>
+#include <QMainWindow>
 #include <QObject>
+
+#include <memory>
+
+#include "app/Anwendung.h"
 
 namespace benchhilfe {
 
@@ -13,5 +19,16 @@ public:
         return false;
     }
 };
+
+// The main window as the program starts it, once it has painted.
+inline std::unique_ptr<QMainWindow> hauptfensterBisZurErstenZeichnung(QCoreApplication& app) {
+    ErsteZeichnung erste;
+    app.installEventFilter(&erste);
+    auto fenster = qnt::hauptfensterStarten();
+    while (!erste.gezeichnet)
+        app.processEvents(QEventLoop::AllEvents, 5);
+    app.removeEventFilter(&erste);
+    return fenster;
+}
 
 } // namespace benchhilfe

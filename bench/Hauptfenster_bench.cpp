@@ -14,6 +14,9 @@
 #include "Fensterhilfe.h"
 #include "Speicher.h"
 #include "data/Einheit.h"
+#include "data/Einstellungen.h"
+#include "data/Gebiete.h"
+#include "data/Textdatei.h"
 #include "list/Sitzung.h"
 #include "list/widgets/EinheitenModell.h"
 #include "list/widgets/ZeilenDelegate.h"
@@ -47,10 +50,9 @@ struct Umgebung {
     explicit Umgebung(int anzahl) {
         anwendung();
         QDir::setCurrent(ordner.path());
-        std::ofstream("Gruppen.nfo", std::ios::binary) << "Erste\tA.DAT\tA\r\nZweite\tB.DAT\tB\r\n";
-        std::ofstream("Gebiet.nfo", std::ios::binary) << "A\r\n*\r\nB\r\n*\r\n";
-        std::ofstream("QNT5.INI", std::ios::binary)
-            << "5.0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n" << std::string(91, '1') << "\r\n";
+        qnt::speichereGebiete({{"Erste", "A.DAT", "A"}, {"Zweite", "B.DAT", "B"}});
+        qnt::schreibeZeilen(qnt::kGebietDatei, {"A", "*", "B", "*"});
+        qnt::schreibeEinstellungen(qnt::TEinstellungen{});
         datendatei("A.DAT", anzahl);
         datendatei("B.DAT", anzahl);
         sitzung.starte();

@@ -162,59 +162,31 @@ void BM_GebietAnlegen(benchmark::State& state) {
 
 } // namespace
 
-// Medians of repetitions: the machine is shared. Benchmarks that sync to the disk get fixed iteration
-// counts, since the disk's wall time does not count as CPU time and would stretch the run.
 BENCHMARK(BM_EinheitenlisteLaden)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(0.2)
+    ->Apply(cpuMedian)
     ->Arg(387)
     ->Arg(10000)
     ->Arg(50000)
-    ->Complexity(benchmark::oN)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_SortiereNachLand)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(0.2)
-    ->Arg(387)
-    ->Arg(10000)
-    ->Arg(50000)
-    ->Complexity(benchmark::oN)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_AlleEinblenden)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(1000)
-    ->Arg(8000)
-    ->Complexity(benchmark::oN)
-    ->Iterations(10)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_SortiereNachLand)->Apply(cpuMedian)->Arg(387)->Arg(10000)->Arg(50000)->Complexity(benchmark::oN);
+BENCHMARK(BM_AlleEinblenden)->Apply(platteMedian)->Arg(1000)->Arg(8000)->Complexity(benchmark::oN);
 BENCHMARK(BM_RevisionEinfuegen)
-    ->Unit(benchmark::kMillisecond)
+    ->Apply(platteMedian)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(50000)
-    ->Complexity(benchmark::oN)
-    ->Iterations(10)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_KurstabelleFuellenUndSpeichern)
-    ->Unit(benchmark::kMillisecond)
+    ->Apply(platteMedian)
     ->Arg(250)
     ->Arg(1000)
     ->Arg(4000)
-    ->Complexity(benchmark::oN)
-    ->Iterations(10)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_GebietAnlegen)
-    ->Unit(benchmark::kMillisecond)
+    ->Apply(platteMedian)
+    ->Iterations(3)
     ->Arg(12500)
     ->Arg(25000)
     ->Arg(50000)
     ->Arg(100000)
-    ->Complexity(benchmark::oN)
-    ->Iterations(3)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
+    ->Complexity(benchmark::oN);

@@ -20,10 +20,6 @@ void zaehle(std::int64_t d) {
 
 namespace benchhilfe {
 
-std::int64_t heapLebend() {
-    return gLebend.load();
-}
-
 Heapmessung::Heapmessung() : vorher_(gLebend.load()) {
     gSpitze.store(vorher_);
 }

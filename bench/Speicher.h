@@ -4,8 +4,6 @@
 
 namespace benchhilfe {
 
-std::int64_t heapLebend();
-
 // Heap growth from its creation on: held now, and the peak since.
 class Heapmessung {
 public:

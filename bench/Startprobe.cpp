@@ -7,14 +7,10 @@
 #include <string>
 
 #include "ErsteZeichnung.h"
-#include "app/Anwendung.h"
 
 int main(int argc, char** argv) {
     qnt::Anwendung app(argc, argv);
-    benchhilfe::ErsteZeichnung erste;
-    app.installEventFilter(&erste);
-    const auto fenster = qnt::hauptfensterStarten();
-    while (!erste.gezeichnet) app.processEvents(QEventLoop::AllEvents, 5);
+    const auto fenster = benchhilfe::hauptfensterBisZurErstenZeichnung(app);
     std::ifstream status("/proc/self/status");
     for (std::string zeile; std::getline(status, zeile);)
         if (zeile.starts_with("VmHWM:")) std::cout << std::stol(zeile.substr(6)) << '\n';

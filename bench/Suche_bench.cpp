@@ -10,19 +10,13 @@
 #include "data/Gebiete.h"
 #include "search/Suche.h"
 
-#ifndef QUANTORA_DATEN_DIR
-#define QUANTORA_DATEN_DIR "build/test/daten"
-#endif
-
 using namespace qnt;
 using namespace benchhilfe;
 
 namespace {
 
 TGebiete ausgelieferteDatenbank() {
-    ordner().betrete("daten", [](const fs::path& p) {
-        fs::copy(QUANTORA_DATEN_DIR, p, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    });
+    ordner().betrete("daten", kopiereDatenbank);
     TGebiete g;
     if (!ladeGebiete(g)) std::fprintf(stderr, "no Gruppen.nfo in %s\n", QUANTORA_DATEN_DIR);
     return g;
@@ -88,29 +82,15 @@ void BM_MillionTrefferSpeicher(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_SucheAusgeliefert_Bestandteil)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(0.2)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_SucheAusgeliefert_Exakt)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(0.2)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_SucheAusgeliefert_Abkuerzung)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(0.2)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SucheAusgeliefert_Bestandteil)->Apply(cpuMedian);
+BENCHMARK(BM_SucheAusgeliefert_Exakt)->Apply(cpuMedian);
+BENCHMARK(BM_SucheAusgeliefert_Abkuerzung)->Apply(cpuMedian);
 BENCHMARK(BM_SucheSynthetisch)
-    ->Unit(benchmark::kMillisecond)
+    ->Apply(cpuMedian)
+    ->Repetitions(3)
     ->Arg(12500)
     ->Arg(25000)
     ->Arg(50000)
     ->Arg(100000)
-    ->Complexity(benchmark::oN)
-    ->MinTime(0.2)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_MillionTrefferSpeicher)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);

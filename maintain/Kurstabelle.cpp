@@ -71,6 +71,15 @@ TKurszeile kursZeile(const TAusgabetextobject& eintrag) {
             s.CaWert()};
 }
 
+Pflegeergebnis schreibeKurstabelle(std::string_view datei, TKurstabelle& tabelle) {
+    if (tabelle.NachLand) sortiereNachEinheit(tabelle);
+    TSatzAusgabe ausgabe;
+    ausgabe.reserviere(tabelle.Eintraege.size());
+    for (const auto& e : tabelle.Eintraege)
+        ausgabe.schreibe(e.Satz);
+    return ersetzeDatendatei(datei, ausgabe);
+}
+
 TKursspeicherung speichereKurstabelle(std::string_view datei, TKurstabelle& tabelle,
                                       const std::vector<TKurszellen>& zellen, const ZahlLeser& leser) {
     const std::size_t n = std::min(zellen.size(), tabelle.Eintraege.size());
@@ -90,12 +99,7 @@ TKursspeicherung speichereKurstabelle(std::string_view datei, TKurstabelle& tabe
         s.setzeUebersetzung(zellen[r].Stand);
         s.setzeCaWert(zellen[r].Wert);
     }
-    if (tabelle.NachLand) sortiereNachEinheit(tabelle);
-    TSatzAusgabe ausgabe;
-    ausgabe.reserviere(tabelle.Eintraege.size());
-    for (const auto& e : tabelle.Eintraege)
-        ausgabe.schreibe(e.Satz);
-    auto r = ersetzeDatendatei(datei, ausgabe);
+    auto r = schreibeKurstabelle(datei, tabelle);
     if (!r) return {TKursspeicherung::Art::Schreibfehler, -1, std::move(r.Meldung)};
     return {};
 }

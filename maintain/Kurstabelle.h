@@ -56,6 +56,10 @@ struct TKursspeicherung {
     std::string Meldung; // the text to show, empty when saved
 };
 
+// Writes every entry back in file order (the table is re-sorted if it is by country) through the safe
+// rewrite.
+Pflegeergebnis schreibeKurstabelle(std::string_view datei, TKurstabelle& tabelle);
+
 // Saves the table: the rates are checked first (an empty cell is 0), and only if all parse the entries
 // take the cells (a rate cell still showing the entry's rate keeps all its digits; fixed rates win;
 // Stand cut to 32, Wert to 21), go back to file order and are written through the safe rewrite.

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "convert/Zahlen.h"
+#include "data/Fehler.h"
 #include "data/Gebiete.h"
 #include "maintain/Kurstabelle.h"
 
@@ -20,6 +22,10 @@ TKurslesung abgelehnt(std::string meldung) {
 
 std::string unvollstaendigText() {
     return "Die Kursdatei ist unvollst\xE4ndig.";
+}
+
+std::string keinDatumText() {
+    return "Die Kursdatei nennt kein g\xFCltiges Datum.";
 }
 
 std::string keinFormatText() {
@@ -49,19 +55,16 @@ bool ziffern(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char z) { return z >= '0' && z <= '9'; });
 }
 
-int zahl(std::string_view s) {
-    int n = 0;
-    std::from_chars(s.data(), s.data() + s.size(), n);
-    return n;
-}
-
 // "2026-12-04", or the daily CSV's "04 December 2026"; nothing when neither.
 std::optional<std::string> datum(std::string_view s) {
     s = ohneRand(s);
     int j = 0, m = 0, t = 0;
     if (s.size() == 10 && s[4] == '-' && s[7] == '-' && ziffern(s.substr(0, 4)) && ziffern(s.substr(5, 2)) &&
         ziffern(s.substr(8, 2))) {
-        j = zahl(s.substr(0, 4)), m = zahl(s.substr(5, 2)), t = zahl(s.substr(8, 2));
+        // Digits only, checked above: the reads cannot fail.
+        j = *ganzzahlLesen(s.substr(0, 4));
+        m = *ganzzahlLesen(s.substr(5, 2));
+        t = *ganzzahlLesen(s.substr(8, 2));
     } else {
         static constexpr std::string_view monate[] = {"January",   "February", "March",    "April",
                                                       "May",       "June",     "July",     "August",
@@ -72,7 +75,7 @@ std::optional<std::string> datum(std::string_view s) {
         if (!ziffern(tag) || tag.size() > 2 || !ziffern(jahr) || jahr.size() != 4) return std::nullopt;
         for (int i = 0; i < 12; ++i)
             if (monat == monate[i]) m = i + 1;
-        j = zahl(jahr), t = zahl(tag);
+        j = *ganzzahlLesen(jahr), t = *ganzzahlLesen(tag);
     }
     static constexpr int tage[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (j < 1999 || m < 1 || m > 12 || t < 1 || t > tage[m - 1]) return std::nullopt;
@@ -107,7 +110,7 @@ public:
     }
 
     TKurslesung ergebnis() {
-        if (kurse.Datum.empty()) return abgelehnt("Die Kursdatei nennt kein g\xFCltiges Datum.");
+        if (kurse.Datum.empty()) return abgelehnt(keinDatumText());
         if (kurse.EuroJeEinheit.empty()) return abgelehnt("Die Kursdatei enth\xE4lt keine Kurse.");
         return {std::move(kurse), {}};
     }
@@ -167,13 +170,13 @@ TKurslesung liesXml(std::string_view s) {
         if (const auto zeit = attribut(tag, "time")) {
             if (!sammler.kurse.Datum.empty()) break;
             const auto d = datum(*zeit);
-            if (!d) return abgelehnt("Die Kursdatei nennt kein g\xFCltiges Datum.");
+            if (!d) return abgelehnt(keinDatumText());
             sammler.kurse.Datum = *d;
         }
         const auto code = attribut(tag, "currency");
         const auto kurs = attribut(tag, "rate");
         if (code || kurs) {
-            if (sammler.kurse.Datum.empty()) return abgelehnt("Die Kursdatei nennt kein g\xFCltiges Datum.");
+            if (sammler.kurse.Datum.empty()) return abgelehnt(keinDatumText());
             if (!sammler.nimm(code.value_or(""), kurs.value_or(""))) return abgelehnt(sammler.meldung);
         }
         p = ende;
@@ -268,10 +271,7 @@ std::string uebernahmeText(const TKursuebernahme& u, const TReferenzkurse& kurse
 
 Pflegeergebnis aktualisiereWaehrungen(const TReferenzkurse& kurse) {
     TGebiete gebiete;
-    if (!ladeGebiete(gebiete))
-        return {false, "Datei " + std::string(kGruppenDatei) +
-                           " kann nicht ge\xF6"
-                           "ffnet werden"};
+    if (!ladeGebiete(gebiete)) return {false, dateiNichtOeffnenFehler(std::string(kGruppenDatei)).what()};
     const auto g = std::find_if(gebiete.begin(), gebiete.end(),
                                 [](const TGebietEintrag& e) { return e.Gebietname == kWaehrungen; });
     if (g == gebiete.end())
@@ -280,11 +280,7 @@ Pflegeergebnis aktualisiereWaehrungen(const TReferenzkurse& kurse) {
     TKurstabelle tabelle;
     if (!ladeKurstabelle(g->Dateiname, tabelle)) return {false, oeffnenFehlertext(g->Dateiname)};
     const TKursuebernahme u = uebernehmeKurse(tabelle.Eintraege, kurse);
-    TSatzAusgabe ausgabe;
-    ausgabe.reserviere(tabelle.Eintraege.size());
-    for (const auto& e : tabelle.Eintraege)
-        ausgabe.schreibe(e.Satz);
-    auto r = ersetzeDatendatei(g->Dateiname, ausgabe);
+    auto r = schreibeKurstabelle(g->Dateiname, tabelle);
     if (!r) return r;
     return {true, uebernahmeText(u, kurse)};
 }

@@ -13,7 +13,9 @@ std::string ladeReferenzdatei(std::string_view name) {
 }
 
 std::vector<std::string> ladeReferenzzeilen(std::string_view name) {
-    return zerlegeZeilen(ladeReferenzdatei(name));
+    std::vector<std::string> zeilen;
+    if (!liesZeilen(name, zeilen)) throw dateiNichtOeffnenFehler(std::string(name));
+    return zeilen;
 }
 
 } // namespace qnt

@@ -52,6 +52,12 @@ QString hinweis() {
                           "bzw. 21 Buchstaben).");
 }
 
+QFont fett(const QWidget* w) {
+    QFont f = w->font();
+    f.setBold(true);
+    return f;
+}
+
 QTableWidgetItem* zelle(const std::string& text, bool editierbar) {
     auto* z = new QTableWidgetItem(qs(text));
     if (!editierbar) z->setFlags(z->flags() & ~Qt::ItemIsEditable);
@@ -90,9 +96,7 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(TFensterzugang& fenster
                                             QStringLiteral("Wert bzw.ca-Wert")});
 
     Label_Festkurse = new QLabel(QStringLiteral("Achtung: Festkurse können nicht geändert werden!"), this);
-    QFont fett = Label_Festkurse->font();
-    fett.setBold(true);
-    Label_Festkurse->setFont(fett);
+    Label_Festkurse->setFont(fett(Label_Festkurse));
     QPalette rot = Label_Festkurse->palette();
     rot.setColor(QPalette::WindowText, Qt::red);
     Label_Festkurse->setPalette(rot);
@@ -187,6 +191,7 @@ void TFaktor_aender_Waehrung_neu::FormShow() {
 void TFaktor_aender_Waehrung_neu::tabelleFuellen() {
     StringGrid1->clearContents();
     StringGrid1->setRowCount(static_cast<int>(tabelle_.Eintraege.size()));
+    const QFont hervorgehoben = fett(StringGrid1);
     int r = 0;
     for (const auto& e : tabelle_.Eintraege) {
         const TKurszeile z = kursZeile(e);
@@ -196,11 +201,8 @@ void TFaktor_aender_Waehrung_neu::tabelleFuellen() {
         StringGrid1->setItem(r, 3, zelle(z.Stand, true));
         StringGrid1->setItem(r, 4, zelle(z.Wert, true));
         if (uebernommen_.count(e.SatzNr))
-            for (int s = 0; s < kSpalten; ++s) {
-                QFont fett = StringGrid1->font();
-                fett.setBold(true);
-                StringGrid1->item(r, s)->setFont(fett);
-            }
+            for (int s = 0; s < kSpalten; ++s)
+                StringGrid1->item(r, s)->setFont(hervorgehoben);
         ++r;
     }
     spaltenAnpassen();
@@ -209,9 +211,7 @@ void TFaktor_aender_Waehrung_neu::tabelleFuellen() {
 // Every column as wide as its longest text (bold, as a row that took a rate shows it), at least the
 // classic 112 pixels; the dialog follows.
 void TFaktor_aender_Waehrung_neu::spaltenAnpassen() {
-    QFont fett = StringGrid1->font();
-    fett.setBold(true);
-    const QFontMetrics mass(fett);
+    const QFontMetrics mass(fett(StringGrid1));
     const int rand =
         2 * StringGrid1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, StringGrid1) + 8;
     int summe = 0;
@@ -262,8 +262,7 @@ void TFaktor_aender_Waehrung_neu::kurseUebernehmen(const TKurslesung& lesung) {
     }
     const TKursuebernahme u = uebernehmeKurse(tabelle_.Eintraege, *lesung.Kurse);
     uebernommen_.insert(u.Uebernommen.begin(), u.Uebernommen.end());
-    QFont fett = StringGrid1->font();
-    fett.setBold(true);
+    const QFont hervorgehoben = fett(StringGrid1);
     for (int r = 0; r < StringGrid1->rowCount(); ++r) {
         const TAusgabetextobject& e = tabelle_.Eintraege[static_cast<std::size_t>(r)];
         if (std::find(u.Uebernommen.begin(), u.Uebernommen.end(), e.SatzNr) == u.Uebernommen.end()) continue;
@@ -271,7 +270,7 @@ void TFaktor_aender_Waehrung_neu::kurseUebernehmen(const TKurslesung& lesung) {
         StringGrid1->item(r, kSpalteEuro)->setText(qs(z.Euro));
         StringGrid1->item(r, 3)->setText(qs(z.Stand));
         for (int s = 0; s < kSpalten; ++s)
-            StringGrid1->item(r, s)->setFont(fett);
+            StringGrid1->item(r, s)->setFont(hervorgehoben);
     }
     spaltenAnpassen();
     Label_Kursstand->setText(qs(uebernahmeText(u, *lesung.Kurse)));

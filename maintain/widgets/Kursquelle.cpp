@@ -38,11 +38,9 @@ TKursabruf::~TKursabruf() {
 }
 
 void TKursabruf::starte(const QUrl& adresse, std::chrono::milliseconds frist) {
-    fertig_ = false;
     grund_ = Grund::Keiner;
     tlsFehler_.clear();
     ergebnis_ = {};
-    fristDauer_ = frist;
     QNetworkRequest anfrage(adresse);
     anfrage.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     anfrage.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
@@ -106,10 +104,9 @@ void TKursabruf::antwortDa() {
         ergebnis_ = {TAbrufergebnis::Art::Abgebrochen, {}, {}};
         break;
     case Grund::Frist:
-        fehler(
-            QStringLiteral("Der Server %1 hat nicht innerhalb von %2 Sekunden geantwortet.")
-                .arg(a->url().host())
-                .arg(QLocale(QLocale::German).toString(static_cast<double>(fristDauer_.count()) / 1000.0)));
+        fehler(QStringLiteral("Der Server %1 hat nicht innerhalb von %2 Sekunden geantwortet.")
+                   .arg(a->url().host())
+                   .arg(QLocale(QLocale::German).toString(static_cast<double>(frist_.interval()) / 1000.0)));
         break;
     case Grund::ZuGross:
         fehler(qs(kursdateiZuGrossText()));
@@ -127,12 +124,11 @@ void TKursabruf::antwortDa() {
             ergebnis_ = {TAbrufergebnis::Art::Geladen, a->readAll(), {}};
         break;
     }
-    fertig_ = true;
     emit beendet();
 }
 
 TAbrufergebnis TKursabruf::warte() {
-    if (!fertig_) {
+    if (antwort_) {
         QEventLoop schleife;
         connect(this, &TKursabruf::beendet, &schleife, &QEventLoop::quit);
         schleife.exec();

@@ -49,13 +49,11 @@ private:
     enum class Grund { Keiner, Abgebrochen, Frist, ZuGross };
     void antwortDa();
     QNetworkAccessManager* netz_;
-    QNetworkReply* antwort_ = nullptr;
+    QNetworkReply* antwort_ = nullptr; // set while a download runs
     QTimer frist_;
-    std::chrono::milliseconds fristDauer_{};
     Grund grund_ = Grund::Keiner;
     QString tlsFehler_;
     TAbrufergebnis ergebnis_;
-    bool fertig_ = true;
 };
 
 // The takeover of a download: the rates, or the message of what failed (empty when cancelled).
