@@ -54,21 +54,21 @@ void TMyWindow::EigeneEinheiteinfgen1Click() {
         meldeInfo(this, qs(*verweigerung));
         return;
     }
-    sitzung_.EinheitEingefuegt = false;
+    QDialog* dlg = nullptr;
     switch (einfuegedialogFuer(sitzung_.art())) {
     case Einfuegedialog::Waehrung:
-        Dlg_eigene_einfuegen_Waehrung->exec();
+        dlg = Dlg_eigene_einfuegen_Waehrung;
         break;
     case Einfuegedialog::Weltzeit:
-        Dlg_eigene_einfuegen_WZ->exec();
+        dlg = Dlg_eigene_einfuegen_WZ;
         break;
     case Einfuegedialog::Gewoehnlich:
-        Dlg_eigene_einfuegen->exec();
+        dlg = Dlg_eigene_einfuegen;
         break;
     case Einfuegedialog::Keiner:
         return;
     }
-    if (sitzung_.EinheitEingefuegt) ComboBox1Change();
+    if (dlg->exec() == QDialog::Accepted) ComboBox1Change();
 }
 
 void TMyWindow::Umrechnungsfaktorndern1Click() {
@@ -82,11 +82,8 @@ void TMyWindow::Umrechnungsfaktorndern1Click() {
         if (art == Faktordialog::Kurstabelle) {
             if (Faktor_aender_Waehrung_neu->exec() == QDialog::Accepted) ComboBox1Change();
         } else if (art != Faktordialog::Keiner) {
-            if (art == Faktordialog::Weltzeit)
-                Faktor_aendern_Weltzeit->exec();
-            else
-                Faktor_aendern->exec();
-            if (sitzung_.FaktorGeaendert) {
+            QDialog* dlg = art == Faktordialog::Weltzeit ? static_cast<QDialog*>(Faktor_aendern_Weltzeit) : Faktor_aendern;
+            if (dlg->exec() == QDialog::Accepted) {
                 // The shown results no longer fit the factors.
                 sitzung_.ErgebnisGueltig = false;
                 ListenzeilenNeuZeichnen();

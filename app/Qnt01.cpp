@@ -195,21 +195,12 @@ void TMyWindow::showEvent(QShowEvent* e) {
 void TMyWindow::FormShow() {
     ComboBox1->setMaxVisibleItems(20);
     const TBerichte berichte = sitzung_.oeffne();
-    {
-        const QSignalBlocker block(ComboBox1);
-        for (const auto& g : sitzung_.Gebiete) ComboBox1->addItem(qs(g.Gebietname));
-        ComboBox1->setCurrentIndex(sitzung_.gebietsindex());
-    }
-    ZeilenZeigen();
-    InfopanelFuellen();
-    GewaehlteEinheitZeigen();
-    ErgebnisUeberschriftLoeschen();
-    EinheitensortierungnachAlphabet1->setEnabled(!sitzung_.sortAlphabet());
-    EinheitensortierungnachLand1->setEnabled(sitzung_.sortAlphabet());
+    GebieteAuflisten(sitzung_.gebietsindex());
+    SortiermenueZeigen();
     WissenschaZahlenanzeige1->setEnabled(!sitzung_.wissAnzeige());
     Fliekommaanzeige1->setEnabled(sitzung_.wissAnzeige());
     WertKopieren1->setEnabled(false);
-    Zeige(berichte);
+    ListeZeigen(berichte);
 }
 
 void TMyWindow::closeEvent(QCloseEvent* e) {
@@ -282,20 +273,7 @@ void TMyWindow::ZeilenZeigen() {
     if (sitzung_.markiert() >= 0) ListBoxEinheit->setCurrentRow(sitzung_.markiert());
 }
 
-void TMyWindow::ZeileMarkieren(int zeile) {
-    sitzung_.markiere(zeile);
-    const QSignalBlocker block(ListBoxEinheit);
-    ListBoxEinheit->setCurrentRow(sitzung_.markiert());
-}
-
-void TMyWindow::MarkiereZeile(int zeile) {
-    ZeileMarkieren(zeile);
-    InfopanelFuellen();
-    GewaehlteEinheitZeigen();
-}
-
-void TMyWindow::ListeNeuFuellen() {
-    const TBerichte berichte = sitzung_.listeNeuLaden();
+void TMyWindow::ListeZeigen(const TBerichte& berichte) {
     ZeilenZeigen();
     ErgebnisUeberschriftLoeschen();
     GewaehlteEinheitZeigen();
@@ -303,13 +281,27 @@ void TMyWindow::ListeNeuFuellen() {
     Zeige(berichte);
 }
 
-void TMyWindow::GebietWaehlen(int index) {
+void TMyWindow::MarkiereZeile(int zeile) {
+    sitzung_.markiere(zeile);
     {
-        const QSignalBlocker block(ComboBox1);
-        ComboBox1->clear();
-        for (const auto& g : sitzung_.Gebiete) ComboBox1->addItem(qs(g.Gebietname));
-        ComboBox1->setCurrentIndex(index);
+        const QSignalBlocker block(ListBoxEinheit);
+        ListBoxEinheit->setCurrentRow(sitzung_.markiert());
     }
+    InfopanelFuellen();
+    GewaehlteEinheitZeigen();
+}
+
+void TMyWindow::ListeNeuFuellen() { ListeZeigen(sitzung_.listeNeuLaden()); }
+
+void TMyWindow::GebieteAuflisten(int index) {
+    const QSignalBlocker block(ComboBox1);
+    ComboBox1->clear();
+    for (const auto& g : sitzung_.Gebiete) ComboBox1->addItem(qs(g.Gebietname));
+    ComboBox1->setCurrentIndex(index);
+}
+
+void TMyWindow::GebietWaehlen(int index) {
+    GebieteAuflisten(index);
     ComboBox1Change();
 }
 
@@ -325,40 +317,26 @@ void TMyWindow::ComboBox1Change() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     WertKopieren1->setEnabled(false);
     ErgebnisUeberschriftLoeschen();
-    const TBerichte berichte = sitzung_.waehleGebiet(ComboBox1->currentIndex());
-    ZeilenZeigen();
-    InfopanelFuellen();
-    GewaehlteEinheitZeigen();
-    Zeige(berichte);
+    ListeZeigen(sitzung_.waehleGebiet(ComboBox1->currentIndex()));
     QApplication::restoreOverrideCursor();
     AutomatischeNeuberechnung();
 }
 
-void TMyWindow::EinheitensortierungnachLand1Click() {
-    const TAntwort a = sitzung_.sortiereNachLand();
+void TMyWindow::SortiermenueZeigen() {
+    EinheitensortierungnachAlphabet1->setEnabled(!sitzung_.sortAlphabet());
+    EinheitensortierungnachLand1->setEnabled(sitzung_.sortAlphabet());
+}
+
+void TMyWindow::SortierungZeigen(const TAntwort& a) {
     if (!a.Ausgefuehrt) return;
-    EinheitensortierungnachAlphabet1->setEnabled(true);
-    EinheitensortierungnachLand1->setEnabled(false);
-    ZeilenZeigen();
-    ErgebnisUeberschriftLoeschen();
-    GewaehlteEinheitZeigen();
-    InfopanelFuellen();
-    Zeige(a.Berichte);
+    SortiermenueZeigen();
+    ListeZeigen(a.Berichte);
     AutomatischeNeuberechnung();
 }
 
-void TMyWindow::EinheitensortierungnachAlphabet1Click() {
-    const TAntwort a = sitzung_.sortiereNachAlphabet();
-    if (!a.Ausgefuehrt) return;
-    EinheitensortierungnachAlphabet1->setEnabled(false);
-    EinheitensortierungnachLand1->setEnabled(true);
-    ZeilenZeigen();
-    ErgebnisUeberschriftLoeschen();
-    GewaehlteEinheitZeigen();
-    InfopanelFuellen();
-    Zeige(a.Berichte);
-    AutomatischeNeuberechnung();
-}
+void TMyWindow::EinheitensortierungnachLand1Click() { SortierungZeigen(sitzung_.sortiereNachLand()); }
+
+void TMyWindow::EinheitensortierungnachAlphabet1Click() { SortierungZeigen(sitzung_.sortiereNachAlphabet()); }
 
 void TMyWindow::Einheitausblenden1Click() {
     const int vorher = sitzung_.markiert();

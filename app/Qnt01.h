@@ -50,11 +50,12 @@ public:
 
     // --- What the dialogs reach ---
     TSitzung& Sitzung() override { return sitzung_; }
-    const TSitzung& Sitzung() const { return sitzung_; }
     void ListeNeuFuellen() override;
     void MarkiereZeile(int zeile) override;
-    void AutomatischeNeuberechnung() override;
     void GebietWaehlen(int index) override;
+
+    // Calculates when automatic calculation is on and the input is not empty.
+    void AutomatischeNeuberechnung();
 
     int MarkierteZeile() const { return sitzung_.markiert(); }
 
@@ -212,7 +213,12 @@ private:
     void ListenzeilenNeuZeichnen();
     // Shows the session's list and marked row.
     void ZeilenZeigen();
-    void ZeileMarkieren(int zeile);
+    // The list with its marked unit, information and reports, as after every load or sort.
+    void ListeZeigen(const TBerichte& berichte);
+    void SortiermenueZeigen();
+    void SortierungZeigen(const TAntwort& a);
+    // Fills the category selector from the session without a change signal.
+    void GebieteAuflisten(int index);
     void Zeige(const TBerichte& berichte, QWidget* eltern);
     void Zeige(const TBerichte& berichte) { Zeige(berichte, this); }
     TSitzung sitzung_;

@@ -1,14 +1,8 @@
 #pragma once
 // The converters: one input text, the marked entry and the entries in, the result texts or a report out.
 //
-// Usage in the window (RechentasteClick), after checking that the list is not empty:
-//
-//   mitFehlerbericht([&] {                       // overflow and conversion errors arrive as LaufzeitFehler
-//       const qnt::Rechenergebnis e = qnt::rechne(gebietname, cp(Edit_Eingabe->text()), markierteZeile,
-//       Eintraege); if (e.ergebnisseGeschrieben()) Ergebnisse_anzeigen(); if (!e.meldung.empty())
-//       Eingabefehler_melden(e.meldung, e.markieren);  // error box, focus, select? if (e.neuLaden)
-//       ComboBox1Change();        // as after a change of category
-//   });
+// The session (TSitzung::rechne) calls rechne with the category's Gebietsart and turns the result into its
+// answer: results to show, a report (with focus and selection of the input), a reload of the category.
 //
 // Every converter computes all results before it writes the first one: a report or an exception leaves every
 // entry as it was.

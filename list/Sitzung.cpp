@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "convert/Umrechner.h"
+#include "convert/Zahlen.h"
 #include "data/Fehler.h"
 #include "maintain/AusgeblendeteEinheiten.h"
 
@@ -19,12 +20,6 @@ TAntwort ausgefuehrt() {
 }
 
 TBericht info(std::string text) { return {Berichtsart::Information, std::move(text)}; }
-
-std::string_view ohneRandblanks(std::string_view s) {
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return s;
-}
 } // namespace
 
 // ---------------------------------------------------------------- start and end
@@ -98,7 +93,6 @@ TBerichte TSitzung::waehleGebiet(int index) {
     const int n = static_cast<int>(Gebiete.size());
     gebietsindex_ = n == 0 ? -1 : std::clamp(index, 0, n - 1);
     art_ = gebietsartVon(gebietname());
-    ErgebnisGueltig = false;
     return listeNeuLaden();
 }
 
@@ -122,8 +116,7 @@ TBerichte TSitzung::listeLaden() {
 }
 
 void TSitzung::zeilenFuellen(TBerichte& berichte) {
-    const int gemerkt = ErgebnisGueltig ? markiert_ : 0;
-    markiert_ = liste_.empty() ? -1 : std::clamp(gemerkt, 0, static_cast<int>(liste_.size()) - 1);
+    markiert_ = liste_.empty() ? -1 : 0;
     if (liste_.empty()) berichte.push_back(info(kLeereListe));
 }
 
@@ -181,7 +174,6 @@ TAntwort TSitzung::sortiereNachLand() {
 
 TAntwort TSitzung::sortiereNachAlphabet() {
     if (!gebietGewaehlt()) return {};
-    ErgebnisGueltig = false;
     sortAlphabet_ = true;
     TAntwort a = ausgefuehrt();
     a.Berichte = listeNeuLaden();
@@ -220,8 +212,7 @@ TAntwort TSitzung::rechne(std::string_view eingabe) {
 
 std::optional<std::string> TSitzung::markierterWert() const {
     if (markiert_ < 0 || markiert_ >= static_cast<int>(liste_.size())) return std::nullopt;
-    const auto& e = liste_[static_cast<std::size_t>(markiert_)];
-    return wissAnzeige_ ? e.ErgebnisWiss : e.ErgebnisFest;
+    return ergebnistext(liste_[static_cast<std::size_t>(markiert_)]);
 }
 
 std::string TSitzung::zeilentext(int zeile) const {
@@ -229,7 +220,7 @@ std::string TSitzung::zeilentext(int zeile) const {
     const auto& e = liste_[static_cast<std::size_t>(zeile)];
     std::string text = e.Satz.Name();
     if (!ErgebnisGueltig) return text;
-    return text.append(": ").append(ohneRandblanks(wissAnzeige_ ? e.ErgebnisWiss : e.ErgebnisFest));
+    return text.append(": ").append(ohneRandBlanks(ergebnistext(e)));
 }
 
 // ---------------------------------------------------------------- automatic calculation

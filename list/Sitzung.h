@@ -85,6 +85,10 @@ public:
     TAntwort sortiereNachLand();
     TAntwort sortiereNachAlphabet();
     bool wissAnzeige() const { return wissAnzeige_; }
+    // The result text an entry shows in the chosen form.
+    const std::string& ergebnistext(const TAusgabetextobject& e) const {
+        return wissAnzeige_ ? e.ErgebnisWiss : e.ErgebnisFest;
+    }
     // True when the shown results change their form.
     bool setzeWissAnzeige(bool wiss);
     TLandAngezeigt LandAngezeigt = alleLaenderAngezeigt();
@@ -118,9 +122,6 @@ public:
     std::string loeschFrage() const;
     // Deletes the hidden units of the chosen category for good; always reloads afterwards.
     TAntwort loescheAusgeblendete();
-    // Set by the maintenance dialogs, read after the dialog closed.
-    bool EinheitEingefuegt = false;
-    bool FaktorGeaendert = false;
 
 private:
     TBerichte listeLaden();

@@ -43,8 +43,6 @@ void TEinheitenModell::zeileEntfernt(int zeile) {
     endRemoveRows();
 }
 
-int TEinheitenAnsicht::count() const { return model() ? model()->rowCount() : 0; }
-
 int TEinheitenAnsicht::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
 
 void TEinheitenAnsicht::setCurrentRow(int zeile) {

@@ -32,7 +32,6 @@ class TEinheitenAnsicht : public QListView {
     Q_OBJECT
 public:
     using QListView::QListView;
-    int count() const;
     int currentRow() const;
     void setCurrentRow(int zeile);
 

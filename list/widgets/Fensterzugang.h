@@ -12,8 +12,6 @@ public:
     virtual void ListeNeuFuellen() = 0;
     // Marks a row and shows its unit and information.
     virtual void MarkiereZeile(int zeile) = 0;
-    // Calculates when automatic calculation is on and the input is not empty.
-    virtual void AutomatischeNeuberechnung() = 0;
     // Lists the session's categories anew in the selector and chooses `index`, as the user would.
     virtual void GebietWaehlen(int index) = 0;
 

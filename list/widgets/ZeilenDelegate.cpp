@@ -47,10 +47,8 @@ void ZeilenDelegate::paint(QPainter* maler, const QStyleOptionViewItem& option, 
                                                                   xFlagge - kAbstand - xName);
         maler->drawText(QRect(xName, r.top(), rechts - xName, kZeilenhoehe), Qt::AlignLeft | Qt::AlignVCenter, name);
         maler->drawPixmap(xFlagge, r.top(), flagge(e.Satz.LandNr()));
-        if (sitzung_.ErgebnisGueltig) {
-            const std::string& text = sitzung_.wissAnzeige() ? e.ErgebnisWiss : e.ErgebnisFest;
-            maler->drawText(textZeile, Qt::AlignLeft | Qt::AlignVCenter, qs(text));
-        }
+        if (sitzung_.ErgebnisGueltig)
+            maler->drawText(textZeile, Qt::AlignLeft | Qt::AlignVCenter, qs(sitzung_.ergebnistext(e)));
     }
     if (fokus) {
         QStyleOptionFocusRect fr;

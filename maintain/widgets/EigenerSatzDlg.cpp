@@ -44,7 +44,7 @@ TEigeneEinheitDlg::TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, c
     okAbbrechenZeile(this, OKBtn, CancelBtn);
 
     connect(OKBtn, &QPushButton::clicked, this, sicher(this, &TEigeneEinheitDlg::OKBtnClick));
-    connect(CancelBtn, &QPushButton::clicked, this, &TEigeneEinheitDlg::reject);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QLineEdit* TEigeneEinheitDlg::neuesFeld(const QString& label, int laenge) {
@@ -110,14 +110,8 @@ void TEigeneEinheitDlg::OKBtnClick() {
     const TEinheitSatz neu = satz(*faktor);
     const auto ergebnis = fuegeEinheitEin(fenster_.Sitzung().datei(), neu);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
-    // Also after a failed revision: the reload then shows the file as it is.
-    fenster_.Sitzung().EinheitEingefuegt = true;
+    // Accepted also after a failed revision: the reload then shows the file as it is.
     accept();
-}
-
-void TEigeneEinheitDlg::reject() {
-    fenster_.Sitzung().EinheitEingefuegt = false;
-    QDialog::reject();
 }
 
 } // namespace qnt

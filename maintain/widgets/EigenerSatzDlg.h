@@ -29,9 +29,8 @@ public:
     QPushButton* CancelBtn = nullptr;
 
     void FormShow();
+    // Accepts the dialog once the unit is inserted; Abbrechen, Escape and the close box reject it.
     void OKBtnClick();
-    // Abbrechen, Escape and the close box alike: nothing was inserted.
-    void reject() override;
 
 protected:
     TEigeneEinheitDlg(TFensterzugang& fenster, QWidget* eltern, const QString& titel,

@@ -106,10 +106,6 @@ void TDlg_Einheit_einblenden::BitBtn1Click() {
     ersteZeileMarkieren();
 }
 
-void TDlg_Einheit_einblenden::hauptlisteNeuLaden() {
-    fenster_.ListeNeuFuellen();
-}
-
 void TDlg_Einheit_einblenden::BitBtn2Click() {
     fenster_.Sitzung().ErgebnisGueltig = false;
     std::vector<std::int32_t> positionen;
@@ -117,13 +113,13 @@ void TDlg_Einheit_einblenden::BitBtn2Click() {
         positionen.push_back(ListBox1->item(i)->data(kSatzNrRolle).toInt());
     const auto ergebnis = einblenden(fenster_.Sitzung().datei(), positionen);
     if (!ergebnis) meldeFehler(this, qs(ergebnis.Meldung));
-    hauptlisteNeuLaden();
+    fenster_.ListeNeuFuellen();
     accept();
 }
 
 void TDlg_Einheit_einblenden::OKBtnClick() {
     // Units shown one by one reach the main list when the dialog is left.
-    if (BitBtn1->isEnabled()) hauptlisteNeuLaden();
+    if (BitBtn1->isEnabled()) fenster_.ListeNeuFuellen();
     accept();
 }
 

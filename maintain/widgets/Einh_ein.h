@@ -33,7 +33,6 @@ protected:
     void hideEvent(QHideEvent* e) override;
 
 private:
-    void hauptlisteNeuLaden();
     void ersteZeileMarkieren();
     TFensterzugang& fenster_;
 };

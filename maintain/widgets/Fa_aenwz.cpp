@@ -34,7 +34,6 @@ TFaktor_aendern_Weltzeit::TFaktor_aendern_Weltzeit(TFensterzugang& fenster, QWid
 
 void TFaktor_aendern_Weltzeit::felderFuellen(const TAusgabetextobject* e) {
     Edit_Minuten->setText(e ? qs(minutenText(e->Satz.Faktor())) : QString());
-    Edit_Sommerzeit->setMaxLength(32);
     Edit_Sommerzeit->setText(e ? qs(e->Satz.Uebersetzung()) : QString());
 }
 

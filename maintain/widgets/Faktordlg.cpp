@@ -60,7 +60,7 @@ QLineEdit* TFaktordialog::zahlfeld(const QString& label, int breite) {
 void TFaktordialog::knoepfeAnfuegen() {
     okAbbrechenZeile(this, OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, sicher(this, &TFaktordialog::OKBtnClick));
-    connect(CancelBtn, &QPushButton::clicked, this, &TFaktordialog::reject);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TFaktordialog::showEvent(QShowEvent* e) {
@@ -92,13 +92,7 @@ void TFaktordialog::OKBtnClick() {
         meldeFehler(this, qs(ergebnis.Meldung));
         return;
     }
-    fenster_.Sitzung().FaktorGeaendert = true;
     accept();
-}
-
-void TFaktordialog::reject() {
-    fenster_.Sitzung().FaktorGeaendert = false;
-    QDialog::reject();
 }
 
 } // namespace qnt

@@ -26,9 +26,8 @@ public:
     QPushButton* CancelBtn = nullptr;
 
     void FormShow();
+    // Accepts the dialog once the factor is written; Abbrechen, Escape and the close box reject it.
     void OKBtnClick();
-    // Abbrechen, Escape and the close box alike: nothing was changed.
-    void reject() override;
 
 protected:
     // `einheit` captions the unit's name.
